@@ -1,0 +1,8 @@
+// _render: the world scene's draw step. See _render.h.
+#include "_render.h"
+
+#include "world.h"
+
+int16_t page = -1;
+
+void map::render() {}

@@ -1,0 +1,2 @@
+// _update: the world scene's update step.
+#pragma once
