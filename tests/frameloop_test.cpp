@@ -1,0 +1,151 @@
+// The frame loop on the real display: start-up state, the background colour cycle, quitting,
+// Escape, and the off-screen target's size.
+#include "game/game.h"
+#include "game/scenes/mainmenu.h"
+#include "game/scenes/world/_render.h"
+#include "globals.h"
+#include "harness.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
+using namespace harness;
+
+namespace {
+
+bool same(Color a, Color b) { return a.r == b.r && a.g == b.g && a.b == b.b && a.a == b.a; }
+
+std::string describe(Color c)
+{
+    return std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b) + "," + std::to_string(c.a);
+}
+
+// Resources with nothing but the shaders: the main menu then stands on the bare background.
+std::string shaderonlyresources()
+{
+    char name[] = "/tmp/vellmoran-res-XXXXXX";
+    mkdtemp(name);
+    std::string dir = name;
+    symlink((RESOURCES + "/shaders").c_str(), (dir + "/shaders").c_str());
+    return dir;
+}
+
+TEST(FrameLoop, StartsInTheWorldWithItsMenuClosed)
+{
+    startgame();
+    EXPECT_EQ(current, &world);
+    EXPECT_EQ(page, -1);
+    EXPECT_EQ(p, &page);
+    EXPECT_EQ(GetScreenWidth(), 380);
+    EXPECT_EQ(GetScreenHeight(), 240);
+    EXPECT_FLOAT_EQ(relresx, 380.0f / 360.0f);
+    EXPECT_FLOAT_EQ(relresy, 1.0f);
+    EXPECT_EQ(rndr.texture.width, 360);
+    EXPECT_EQ(rndr.texture.height, 240);
+    frame();
+    EXPECT_EQ(current, &world);
+    EXPECT_EQ(page, -1);
+}
+
+TEST(FrameLoop, TheBackgroundCyclesThroughTheColours)
+{
+    startgame(shaderonlyresources());
+    nextscene = 0;
+    changescene = true;
+    struct {
+        int frames;
+        Color colour;
+        int16_t phase;
+    } checkpoints[] = {{1, {254, 1, 0, 255}, 1}, {255, {0, 255, 0, 255}, 1}, {768, {255, 0, 0, 255}, 1}};
+    int done = 0;
+    for (const auto& checkpoint : checkpoints) {
+        frame(checkpoint.frames - done);
+        done = checkpoint.frames;
+        SCOPED_TRACE(checkpoint.frames);
+        EXPECT_TRUE(same(clra, checkpoint.colour)) << describe(clra);
+        EXPECT_EQ(col, checkpoint.phase);
+        EXPECT_TRUE(same(targetpixel(2, 2), checkpoint.colour)) << describe(targetpixel(2, 2));
+        EXPECT_TRUE(same(targetpixel(357, 237), checkpoint.colour));
+    }
+}
+
+TEST(FrameLoop, LeftAltF4EndsTheRunBeforeTheFrameIsDrawn)
+{
+    startgame();
+    frame(3);
+    Color before = clra;
+    keydown(KEY_LEFT_ALT);
+    frame();
+    EXPECT_FALSE(quit);
+    keydown(KEY_F4);
+    frame();
+    EXPECT_TRUE(quit);
+    EXPECT_TRUE(same(clra, {static_cast<unsigned char>(before.r - 1), static_cast<unsigned char>(before.g + 1), 0, 255}))
+        << "only the frame with Alt alone may have stepped the colour: " << describe(clra);
+}
+
+TEST(FrameLoop, EscapeNeverClosesTheWindow)
+{
+    startgame();
+    for (int i = 0; i < 5; i++) tap(KEY_ESCAPE);
+    EXPECT_FALSE(WindowShouldClose());
+    EXPECT_FALSE(quit);
+}
+
+TEST(FrameLoop, InternalResolutionKeepsTheTargetWhenTheWindowResizes)
+{
+    startgame();
+    SetWindowSize(800, 600);
+    frame();
+    EXPECT_EQ(GetScreenWidth(), 800);
+    EXPECT_EQ(rndr.texture.width, 360);
+    EXPECT_EQ(rndr.texture.height, 240);
+}
+
+TEST(FrameLoop, WindowResolutionFollowsTheWindowFromTheFirstResize)
+{
+    startgame(RESOURCES, "gr.internalres=false\n");
+    EXPECT_FALSE(cfg.internalres);
+    frame(2);
+    EXPECT_EQ(rndr.texture.width, 360) << "the target starts at the internal size in either mode";
+    EXPECT_EQ(rndr.texture.height, 240);
+    SetWindowSize(640, 480);
+    frame();
+    EXPECT_EQ(rndr.texture.width, 640);
+    EXPECT_EQ(rndr.texture.height, 480);
+    SetWindowSize(640, 400);  // a change of height alone counts too
+    frame();
+    EXPECT_EQ(rndr.texture.height, 400);
+}
+
+// The real program, driven through the X server like a player would.
+TEST(Program, LeftAltF4ExitsCleanlyAndSavesTheSettings)
+{
+    std::string dir = scratchdir();
+    symlink(RESOURCES.c_str(), "res");
+    ProgramRun run;
+    std::thread game([&] { run = runprogram({GAME_BINARY}, dir, {}, 60); });
+    int found = system("for i in $(seq 200); do w=$(xdotool search --onlyvisible --name '^vellmoran$' | head -n1);"
+                       " [ -n \"$w\" ] && xdotool windowfocus --sync $w && sleep 0.5 &&"
+                       " xdotool keydown Alt_L && sleep 0.2 && xdotool keydown F4 && sleep 0.5 &&"
+                       " xdotool keyup F4 keyup Alt_L && exit 0; sleep 0.1; done; exit 1");
+    game.join();
+    EXPECT_EQ(found, 0) << "the window never appeared";
+    EXPECT_EQ(run.status, 0) << run.output;
+    EXPECT_NE(run.output.find("be warned that"), std::string::npos);
+    EXPECT_NE(run.output.find("gl version: 3"), std::string::npos);
+    EXPECT_NE(readfile(dir + "/save.cfg").find("gr.internalres=true\n"), std::string::npos);
+}
+
+TEST(Program, WithoutADisplayItStopsWithOneLine)
+{
+    std::string dir = scratchdir();
+    ProgramRun run = runprogram({GAME_BINARY}, dir, {"DISPLAY=:4242", "WAYLAND_DISPLAY"}, 60);
+    EXPECT_NE(run.status, 0);
+    EXPECT_NE(run.status, -1) << "it crashed or hung: " << run.output;
+    EXPECT_NE(run.output.find("no window could be opened"), std::string::npos) << run.output;
+}
+
+}  // namespace

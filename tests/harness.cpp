@@ -1,0 +1,189 @@
+// The test harness. See harness.h.
+#include "harness.h"
+
+#include "game/game.h"
+
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <stdexcept>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+namespace harness {
+
+const std::string REPO = VELLMORAN_REPO;
+const std::string RESOURCES = REPO + "/res";
+const std::string TESTDATA = REPO + "/tests/data";
+
+// raylib 6.0 keeps its automation event types private; these are their values.
+enum {
+    EVENT_KEY_UP = 1,
+    EVENT_KEY_DOWN = 2,
+    EVENT_MOUSE_BUTTON_UP = 5,
+    EVENT_MOUSE_BUTTON_DOWN = 6,
+    EVENT_MOUSE_POSITION = 7,
+};
+
+static void play(unsigned type, int a, int b = 0)
+{
+    AutomationEvent event = {};
+    event.type = type;
+    event.params[0] = a;
+    event.params[1] = b;
+    PlayAutomationEvent(event);
+}
+
+std::string scratchdir()
+{
+    char name[] = "/tmp/vellmoran-test-XXXXXX";
+    if (!mkdtemp(name)) throw std::runtime_error("mkdtemp failed");
+    if (chdir(name) != 0) throw std::runtime_error("chdir failed");
+    return name;
+}
+
+void startgame(const std::string& resdir, const std::string& savecfg)
+{
+    static bool started = false;
+    if (started) throw std::logic_error("one game per process: run window tests through ctest");
+    started = true;
+    scratchdir();
+    if (symlink(resdir.c_str(), "res") != 0) throw std::runtime_error("cannot link res");
+    if (!savecfg.empty()) writefile("save.cfg", savecfg);
+    init();
+}
+
+void frame(int count)
+{
+    for (int i = 0; i < count; i++) render();
+}
+
+void keydown(int key) { play(EVENT_KEY_DOWN, key); }
+void keyup(int key) { play(EVENT_KEY_UP, key); }
+
+void tap(int key)
+{
+    keydown(key);
+    frame();
+    keyup(key);
+    frame();
+}
+
+void mousemove(int x, int y) { play(EVENT_MOUSE_POSITION, x, y); }
+void mousedown(int button) { play(EVENT_MOUSE_BUTTON_DOWN, button); }
+void mouseup(int button) { play(EVENT_MOUSE_BUTTON_UP, button); }
+
+void click(int x, int y)
+{
+    mousemove(x, y);
+    mousedown();
+    frame();
+    mouseup();
+    frame();
+}
+
+Image target()
+{
+    Image image = LoadImageFromTexture(rndr.texture);
+    ImageFlipVertical(&image);  // render textures read back bottom row first
+    return image;
+}
+
+Color targetpixel(int x, int y)
+{
+    Image image = target();
+    Color colour = GetImageColor(image, x, y);
+    UnloadImage(image);
+    return colour;
+}
+
+std::string capturestdout(const std::function<void()>& fn)
+{
+    fflush(stdout);
+    FILE* capture = tmpfile();
+    int saved = dup(STDOUT_FILENO);
+    dup2(fileno(capture), STDOUT_FILENO);
+    fn();
+    fflush(stdout);
+    dup2(saved, STDOUT_FILENO);
+    close(saved);
+    std::string text;
+    rewind(capture);
+    char buffer[4096];
+    size_t n;
+    while ((n = fread(buffer, 1, sizeof buffer, capture)) > 0) text.append(buffer, n);
+    fclose(capture);
+    return text;
+}
+
+ProgramRun runprogram(const std::vector<std::string>& argv, const std::string& cwd,
+               const std::vector<std::string>& environment, int timeoutseconds)
+{
+    char outname[] = "/tmp/vellmoran-output-XXXXXX";
+    int out = mkstemp(outname);
+    unlink(outname);
+    pid_t pid = fork();
+    if (pid == 0) {
+        dup2(out, STDOUT_FILENO);
+        dup2(out, STDERR_FILENO);
+        if (chdir(cwd.c_str()) != 0) _exit(127);
+        // The graphics driver unloads itself when the window closes, and what it still holds
+        // then cannot be traced to any code; leaks are checked in the in-process tests.
+        setenv("ASAN_OPTIONS", "detect_leaks=0", 1);
+        for (const std::string& setting : environment) {
+            size_t eq = setting.find('=');
+            if (eq == std::string::npos) unsetenv(setting.c_str());
+            else setenv(setting.substr(0, eq).c_str(), setting.substr(eq + 1).c_str(), 1);
+        }
+        std::vector<char*> args;
+        for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+        args.push_back(nullptr);
+        execv(args[0], args.data());
+        _exit(127);
+    }
+    ProgramRun run = {-1, ""};
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(timeoutseconds);
+    int status = 0;
+    while (waitpid(pid, &status, WNOHANG) == 0) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            kill(pid, SIGKILL);
+            waitpid(pid, nullptr, 0);
+            status = -1;  // not a normal exit
+            break;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    if (status != -1 && WIFEXITED(status)) run.status = WEXITSTATUS(status);
+    lseek(out, 0, SEEK_SET);
+    char buffer[4096];
+    ssize_t n;
+    while ((n = read(out, buffer, sizeof buffer)) > 0) run.output.append(buffer, static_cast<size_t>(n));
+    close(out);
+    return run;
+}
+
+std::string readfile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void writefile(const std::string& path, const std::string& text)
+{
+    std::ofstream out(path, std::ios::binary);
+    out << text;
+}
+
+}  // namespace harness

@@ -1,0 +1,59 @@
+// The test harness: the real game in a real raylib window on the display.
+//
+// A window test starts the game once per process (ctest runs every test in its own process)
+// in a scratch working directory whose "res" points at the resources under test. Input goes
+// through raylib's automation events, which write the same input state the game reads:
+// an event queued before frame() is seen by that frame's update exactly like a key or button
+// the player pressed. Pixels are read back from the off-screen target.
+#pragma once
+
+#include <functional>
+#include <vector>
+#include <raylib.h>
+#include <string>
+
+namespace harness {
+
+// Repository paths, fixed at build time.
+extern const std::string REPO;
+extern const std::string RESOURCES;   // the game's resources, REPO/res
+extern const std::string TESTDATA;    // REPO/tests/data
+
+// A fresh empty working directory; the process changes into it.
+std::string scratchdir();
+
+// Starts the game like main does, in a scratch directory whose "res" is a link to resdir.
+// A save.cfg with the given text is written first when savecfg is not empty.
+void startgame(const std::string& resdir = RESOURCES, const std::string& savecfg = "");
+
+void frame(int count = 1);  // runs the game's frame step
+
+// Input for the next frame.
+void keydown(int key);
+void keyup(int key);
+void tap(int key);  // down for one frame, then up for one frame
+void mousemove(int x, int y);
+void mousedown(int button = MOUSE_BUTTON_LEFT);
+void mouseup(int button = MOUSE_BUTTON_LEFT);
+void click(int x, int y);  // move, press for a frame, release for a frame
+
+// The off-screen target as the game drew it, top row first. Caller unloads.
+Image target();
+Color targetpixel(int x, int y);
+
+// What fn writes to standard output.
+std::string capturestdout(const std::function<void()>& fn);
+
+struct ProgramRun {
+    int status;          // exit status, or -1 when it did not exit normally or in time
+    std::string output;  // standard output and standard error together
+};
+// Runs a program in cwd with extra environment settings ("NAME=value", or "NAME" alone to
+// remove it), waiting at most timeoutseconds.
+ProgramRun runprogram(const std::vector<std::string>& argv, const std::string& cwd,
+               const std::vector<std::string>& environment = {}, int timeoutseconds = 60);
+
+std::string readfile(const std::string& path);
+void writefile(const std::string& path, const std::string& text);
+
+}  // namespace harness
