@@ -22,16 +22,6 @@ std::string describe(Color c)
     return std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b) + "," + std::to_string(c.a);
 }
 
-// Resources with nothing but the shaders: the main menu then stands on the bare background.
-std::string shaderonlyresources()
-{
-    char name[] = "/tmp/vellmoran-res-XXXXXX";
-    mkdtemp(name);
-    std::string dir = name;
-    symlink((RESOURCES + "/shaders").c_str(), (dir + "/shaders").c_str());
-    return dir;
-}
-
 TEST(FrameLoop, StartsInTheWorldWithItsMenuClosed)
 {
     startgame();
@@ -44,14 +34,15 @@ TEST(FrameLoop, StartsInTheWorldWithItsMenuClosed)
     EXPECT_FLOAT_EQ(relresy, 1.0f);
     EXPECT_EQ(rndr.texture.width, 360);
     EXPECT_EQ(rndr.texture.height, 240);
-    frame();
+    runframes();
     EXPECT_EQ(current, &world);
     EXPECT_EQ(page, -1);
 }
 
 TEST(FrameLoop, TheBackgroundCyclesThroughTheColours)
 {
-    startgame(shaderonlyresources());
+    // With nothing but the shaders the main menu stands on the bare background.
+    startgame(fixtureresources({{"shaders", RESOURCES + "/shaders"}}));
     nextscene = 0;
     changescene = true;
     struct {
@@ -61,7 +52,7 @@ TEST(FrameLoop, TheBackgroundCyclesThroughTheColours)
     } checkpoints[] = {{1, {254, 1, 0, 255}, 1}, {255, {0, 255, 0, 255}, 1}, {768, {255, 0, 0, 255}, 1}};
     int done = 0;
     for (const auto& checkpoint : checkpoints) {
-        frame(checkpoint.frames - done);
+        runframes(checkpoint.frames - done);
         done = checkpoint.frames;
         SCOPED_TRACE(checkpoint.frames);
         EXPECT_TRUE(same(clra, checkpoint.colour)) << describe(clra);
@@ -74,13 +65,13 @@ TEST(FrameLoop, TheBackgroundCyclesThroughTheColours)
 TEST(FrameLoop, LeftAltF4EndsTheRunBeforeTheFrameIsDrawn)
 {
     startgame();
-    frame(3);
+    runframes(3);
     Color before = clra;
     keydown(KEY_LEFT_ALT);
-    frame();
+    runframes();
     EXPECT_FALSE(quit);
     keydown(KEY_F4);
-    frame();
+    runframes();
     EXPECT_TRUE(quit);
     EXPECT_TRUE(same(clra, {static_cast<unsigned char>(before.r - 1), static_cast<unsigned char>(before.g + 1), 0, 255}))
         << "only the frame with Alt alone may have stepped the colour: " << describe(clra);
@@ -98,7 +89,7 @@ TEST(FrameLoop, InternalResolutionKeepsTheTargetWhenTheWindowResizes)
 {
     startgame();
     SetWindowSize(800, 600);
-    frame();
+    runframes();
     EXPECT_EQ(GetScreenWidth(), 800);
     EXPECT_EQ(rndr.texture.width, 360);
     EXPECT_EQ(rndr.texture.height, 240);
@@ -108,15 +99,15 @@ TEST(FrameLoop, WindowResolutionFollowsTheWindowFromTheFirstResize)
 {
     startgame(RESOURCES, "gr.internalres=false\n");
     EXPECT_FALSE(cfg.internalres);
-    frame(2);
+    runframes(2);
     EXPECT_EQ(rndr.texture.width, 360) << "the target starts at the internal size in either mode";
     EXPECT_EQ(rndr.texture.height, 240);
     SetWindowSize(640, 480);
-    frame();
+    runframes();
     EXPECT_EQ(rndr.texture.width, 640);
     EXPECT_EQ(rndr.texture.height, 480);
     SetWindowSize(640, 400);  // a change of height alone counts too
-    frame();
+    runframes();
     EXPECT_EQ(rndr.texture.height, 400);
 }
 

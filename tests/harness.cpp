@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -52,6 +53,19 @@ std::string scratchdir()
     return name;
 }
 
+std::string fixtureresources(const std::vector<std::pair<std::string, std::string>>& links)
+{
+    char name[] = "/tmp/vellmoran-res-XXXXXX";
+    if (!mkdtemp(name)) throw std::runtime_error("mkdtemp failed");
+    for (const auto& [path, shown] : links) {
+        std::filesystem::path link = std::filesystem::path(name) / path;
+        std::filesystem::create_directories(link.parent_path());
+        if (symlink(shown.c_str(), link.c_str()) != 0)
+            throw std::runtime_error("cannot link " + link.string());
+    }
+    return name;
+}
+
 void startgame(const std::string& resdir, const std::string& savecfg)
 {
     static bool started = false;
@@ -63,7 +77,7 @@ void startgame(const std::string& resdir, const std::string& savecfg)
     init();
 }
 
-void frame(int count)
+void runframes(int count)
 {
     for (int i = 0; i < count; i++) render();
 }
@@ -74,9 +88,9 @@ void keyup(int key) { play(EVENT_KEY_UP, key); }
 void tap(int key)
 {
     keydown(key);
-    frame();
+    runframes();
     keyup(key);
-    frame();
+    runframes();
 }
 
 void mousemove(int x, int y) { play(EVENT_MOUSE_POSITION, x, y); }
@@ -87,9 +101,9 @@ void click(int x, int y)
 {
     mousemove(x, y);
     mousedown();
-    frame();
+    runframes();
     mouseup();
-    frame();
+    runframes();
 }
 
 Image target()

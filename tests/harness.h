@@ -22,11 +22,15 @@ extern const std::string TESTDATA;    // REPO/tests/data
 // A fresh empty working directory; the process changes into it.
 std::string scratchdir();
 
+// A resource directory of links: each entry maps a path inside it to the file or directory
+// it shows, e.g. {"images/sky.gif", TESTDATA + "/gif/one-frame.gif"}.
+std::string fixtureresources(const std::vector<std::pair<std::string, std::string>>& links);
+
 // Starts the game like main does, in a scratch directory whose "res" is a link to resdir.
 // A save.cfg with the given text is written first when savecfg is not empty.
 void startgame(const std::string& resdir = RESOURCES, const std::string& savecfg = "");
 
-void frame(int count = 1);  // runs the game's frame step
+void runframes(int count = 1);  // runs the game's frame step
 
 // Input for the next frame.
 void keydown(int key);
