@@ -25,7 +25,7 @@ packages=(
     xvfb xauth xdotool imagemagick x11-utils
     libgtest-dev libbenchmark-dev libgif-dev
     clang libclang-rt-14-dev
-    fonts-dejavu-core
+    fonts-dejavu-core unifont
 )
 
 install_packages() {
@@ -130,5 +130,5 @@ install_packages
 build_libraries
 configure_and_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 if [ "${1:-}" = asan ]; then
-    configure_and_build build-asan -DCMAKE_BUILD_TYPE=Debug -DVELLMORAN_SANITIZE=ON
+    configure_and_build build-asan -DCMAKE_BUILD_TYPE=Debug -DVELLMORAN_SANITIZE=ON -DVELLMORAN_GENERATE_RESOURCES=OFF
 fi
