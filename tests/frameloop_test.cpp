@@ -8,7 +8,6 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <thread>
 #include <unistd.h>
 
 using namespace harness;
@@ -109,34 +108,6 @@ TEST(FrameLoop, WindowResolutionFollowsTheWindowFromTheFirstResize)
     SetWindowSize(640, 400);  // a change of height alone counts too
     runframes();
     EXPECT_EQ(rndr.texture.height, 400);
-}
-
-// The real program, driven through the X server like a player would.
-TEST(Program, LeftAltF4ExitsCleanlyAndSavesTheSettings)
-{
-    std::string dir = scratchdir();
-    symlink(RESOURCES.c_str(), "res");
-    ProgramRun run;
-    std::thread game([&] { run = runprogram({GAME_BINARY}, dir, {}, 60); });
-    int found = system("for i in $(seq 200); do w=$(xdotool search --onlyvisible --name '^vellmoran$' | head -n1);"
-                       " [ -n \"$w\" ] && xdotool windowfocus --sync $w && sleep 0.5 &&"
-                       " xdotool keydown Alt_L && sleep 0.2 && xdotool keydown F4 && sleep 0.5 &&"
-                       " xdotool keyup F4 keyup Alt_L && exit 0; sleep 0.1; done; exit 1");
-    game.join();
-    EXPECT_EQ(found, 0) << "the window never appeared";
-    EXPECT_EQ(run.status, 0) << run.output;
-    EXPECT_NE(run.output.find("be warned that"), std::string::npos);
-    EXPECT_NE(run.output.find("gl version: 3"), std::string::npos);
-    EXPECT_NE(readfile(dir + "/save.cfg").find("gr.internalres=true\n"), std::string::npos);
-}
-
-TEST(Program, WithoutADisplayItStopsWithOneLine)
-{
-    std::string dir = scratchdir();
-    ProgramRun run = runprogram({GAME_BINARY}, dir, {"DISPLAY=:4242", "WAYLAND_DISPLAY"}, 60);
-    EXPECT_NE(run.status, 0);
-    EXPECT_NE(run.status, -1) << "it crashed or hung: " << run.output;
-    EXPECT_NE(run.output.find("no window could be opened"), std::string::npos) << run.output;
 }
 
 }  // namespace

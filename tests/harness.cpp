@@ -140,8 +140,8 @@ std::string capturestdout(const std::function<void()>& fn)
     return text;
 }
 
-ProgramRun runprogram(const std::vector<std::string>& argv, const std::string& cwd,
-               const std::vector<std::string>& environment, int timeoutseconds)
+Program startprogram(const std::vector<std::string>& argv, const std::string& cwd,
+                     const std::vector<std::string>& environment)
 {
     char outname[] = "/tmp/vellmoran-output-XXXXXX";
     int out = mkstemp(outname);
@@ -165,25 +165,36 @@ ProgramRun runprogram(const std::vector<std::string>& argv, const std::string& c
         execv(args[0], args.data());
         _exit(127);
     }
+    return {pid, out};
+}
+
+ProgramRun waitprogram(Program program, int timeoutseconds)
+{
     ProgramRun run = {-1, ""};
     auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(timeoutseconds);
     int status = 0;
-    while (waitpid(pid, &status, WNOHANG) == 0) {
+    while (waitpid(program.pid, &status, WNOHANG) == 0) {
         if (std::chrono::steady_clock::now() > deadline) {
-            kill(pid, SIGKILL);
-            waitpid(pid, nullptr, 0);
+            kill(program.pid, SIGKILL);
+            waitpid(program.pid, nullptr, 0);
             status = -1;  // not a normal exit
             break;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
     if (status != -1 && WIFEXITED(status)) run.status = WEXITSTATUS(status);
-    lseek(out, 0, SEEK_SET);
+    lseek(program.output, 0, SEEK_SET);
     char buffer[4096];
     ssize_t n;
-    while ((n = read(out, buffer, sizeof buffer)) > 0) run.output.append(buffer, static_cast<size_t>(n));
-    close(out);
+    while ((n = read(program.output, buffer, sizeof buffer)) > 0) run.output.append(buffer, static_cast<size_t>(n));
+    close(program.output);
     return run;
+}
+
+ProgramRun runprogram(const std::vector<std::string>& argv, const std::string& cwd,
+                      const std::vector<std::string>& environment, int timeoutseconds)
+{
+    return waitprogram(startprogram(argv, cwd, environment), timeoutseconds);
 }
 
 std::string readfile(const std::string& path)

@@ -11,6 +11,7 @@
 #include <vector>
 #include <raylib.h>
 #include <string>
+#include <sys/types.h>
 
 namespace harness {
 
@@ -52,10 +53,22 @@ struct ProgramRun {
     int status;          // exit status, or -1 when it did not exit normally or in time
     std::string output;  // standard output and standard error together
 };
-// Runs a program in cwd with extra environment settings ("NAME=value", or "NAME" alone to
-// remove it), waiting at most timeoutseconds.
+
+// A program started in the background.
+struct Program {
+    pid_t pid;
+    int output;  // file descriptor of its captured output
+};
+
+// Starts a program in cwd with extra environment settings ("NAME=value", or "NAME" alone to
+// remove it).
+Program startprogram(const std::vector<std::string>& argv, const std::string& cwd,
+                     const std::vector<std::string>& environment = {});
+// Waits at most timeoutseconds for it to end, then kills it.
+ProgramRun waitprogram(Program program, int timeoutseconds = 60);
+// Both in one.
 ProgramRun runprogram(const std::vector<std::string>& argv, const std::string& cwd,
-               const std::vector<std::string>& environment = {}, int timeoutseconds = 60);
+                      const std::vector<std::string>& environment = {}, int timeoutseconds = 60);
 
 std::string readfile(const std::string& path);
 void writefile(const std::string& path, const std::string& text);
