@@ -4,5 +4,6 @@
 #include "world.h"
 
 int16_t page = -1;
+bool drawnworld = true;
 
 void map::render() {}

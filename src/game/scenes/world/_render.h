@@ -3,4 +3,5 @@
 
 #include <cstdint>
 
-extern int16_t page;  // the world's open menu page, -1 when closed
+extern int16_t page;       // the world's open menu page, -1 when closed
+extern bool drawnworld;    // the world is the painted map rather than generated
