@@ -129,6 +129,11 @@ static Vector2 mainlabel(const menulook& look, int x, int y, int w, int h, size_
     return {x + w / 2 - length * look.sx * mainsize() / 2, y + h / 2 - k * look.sy / 2};
 }
 
+static Vector2 worldlabel(const menulook& look, int x, int y, int w, int h, size_t length)
+{
+    return {x + w / 2 - 8.5f * look.sx * length, y + h / 2 - 7.5f * look.sy};
+}
+
 static void drawlabel(const menulook& look, const menutext& item, Rectangle r, Color tint)
 {
     int x = static_cast<int>(r.x), y = static_cast<int>(r.y), w = static_cast<int>(r.width), h = static_cast<int>(r.height);
@@ -189,6 +194,28 @@ void rendermenum()
     look.fontsize = look.sx * mainsize();
     look.spacing = 3 * look.sx;
     if (pagem >= 0 && static_cast<size_t>(pagem) < memum.size()) drawpage(look, *memum[pagem]);
+}
+
+// The pause menu lies over the world on a translucent blue layer; its labels are always
+// white and of one size, and the rectangles show the state.
+void rendermenu()
+{
+    if (page == -1) return;
+    menulook look = {};
+    menuscale(look.sx, look.sy);
+    static const Color LAYER = {0, 60, 180, 100};
+    if (cfg.internalres)
+        DrawRectangle(0, 0, static_cast<int>(renderw * relresx), static_cast<int>(renderh * relresy), LAYER);
+    else
+        DrawRectangle(0, 0, GetScreenWidth(), GetScreenHeight(), LAYER);
+    look.button[IDLE] = {50, 50, 0, 100};
+    look.button[HOVERED] = {100, 100, 0, 100};
+    look.button[PRESSED] = PRESSED_BUTTON;
+    look.label[IDLE] = look.label[HOVERED] = look.label[PRESSED] = WHITE;
+    look.place = worldlabel;
+    look.fontsize = 17 * look.sx;
+    look.spacing = 2 * look.sy;
+    if (page >= 0 && static_cast<size_t>(page) < menu.size()) drawpage(look, *menu[page]);
 }
 
 //----------------------------------------------------------------------------------------

@@ -3,7 +3,15 @@
 
 #include "world.h"
 
-int16_t page = -1;
+int flip = 0;
+float playerrotx = 0;
+float playerroty = 150;
+int texturesupdt = 120;
+float y = -0.1f;
 bool drawnworld = true;
+float yaccel = 0;
+int16_t ptx = 0, ptz = 0;
+uint8_t currenttile = 0;
+int16_t page = -1;
 
 void map::render() {}

@@ -1,7 +1,19 @@
-// _render: the world scene's draw step and the world-state globals it shows.
+// _render: the world scene's draw step, and the world-state globals it shows.
+//
+// The sky is drawn flat behind everything, scrolled by the view angles; then, in 3D, the
+// ground through the tile shader, a marker cube at the origin and the player's sprite;
+// then the status bar, the debug text and the pause menu.
 #pragma once
 
 #include <cstdint>
 
-extern int16_t page;       // the world's open menu page, -1 when closed
-extern bool drawnworld;    // the world is the painted map rather than generated
+extern int flip;            // the tile shader's flip flag, 0 in every frame
+extern float playerrotx;    // every turn summed, degrees: scrolls the sky sideways
+extern float playerroty;    // half of every look up or down, held near 101 to 179: scrolls it up and down
+extern int texturesupdt;    // updates since the last texture tick
+extern float y;             // the texture clock, advanced at every tick
+extern bool drawnworld;     // the world is the painted map rather than generated
+extern float yaccel;        // vertical speed of the camera, units per update, up positive
+extern int16_t ptx, ptz;    // the player's tile column and row
+extern uint8_t currenttile; // the id of the player's tile
+extern int16_t page;        // the world's open menu page, -1 when closed

@@ -12,6 +12,9 @@
 #include <string>
 #include <x86intrin.h>
 
+float sped = 0;
+bool thirdperson = false;
+
 static const int DEFAULTSEED = 1337;
 FastNoiseLite heatnoise(DEFAULTSEED);
 FastNoiseLite humiditynoise(DEFAULTSEED);

@@ -14,6 +14,9 @@
 
 #include <cstdint>
 
+extern float sped;         // horizontal speed of this update, shown by the debug text
+extern bool thirdperson;  // the view is drawn from the camera behind the player
+
 // The climate: heat, humidity and population, sampled at chunk coordinates.
 extern FastNoiseLite heatnoise;
 extern FastNoiseLite humiditynoise;

@@ -4,6 +4,7 @@
 #include "../../../globals.h"
 #include "../../../term.h"
 #include "../../io.h"
+#include "_render.h"
 #include "_update.h"
 
 #include <algorithm>
@@ -34,6 +35,26 @@ Shader toolbarshader;
 Font debugfont;
 Font menufont;
 Camera3D* cameras[2];
+
+// The pause menu's first page. The menu does not stop the world: it goes on moving while
+// the page is open.
+static void closemenu() { page = -1; }
+static void nothing() {}
+static void showoptions() { page = 1; }
+static void leavetomainmenu()
+{
+    changescene = true;
+    nextscene = 0;
+}
+
+static menubutton returnbutton(0, 20, 360, 20, 0, "return", closemenu);
+static menubutton savebutton(0, 60, 360, 20, 1, "save", nothing);
+static menubutton loadbutton(0, 90, 360, 20, 2, "load", nothing);
+static menubutton optionsbutton(0, 140, 360, 20, 1, "options", showoptions);
+static menubutton exitbutton(0, 180, 360, 20, 2, "exit", leavetomainmenu);
+static menupage pausepage({&returnbutton, &savebutton, &loadbutton, &optionsbutton, &exitbutton}, 0);
+
+std::vector<menupage*> menu = {&pausepage, &options, &graphics, &sound, &controls};
 
 static const int16_t WORLDSIZE = 1024;
 static const unsigned char UNBUILT = 255;  // what the grid image holds until the grid is built

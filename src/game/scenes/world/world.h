@@ -63,6 +63,7 @@ extern Shader toolbarshader;
 extern Font debugfont;
 extern Font menufont;         // loaded by the game's start-up, shared by the menus and the debug text
 extern Camera3D* cameras[2];  // first and third person
+extern std::vector<menupage*> menu;  // the pause page, then the shared option pages
 
 // Looks up the tile shader's uniform locations; again whenever the shader is reloaded.
 void locatetileuniforms();
