@@ -197,6 +197,37 @@ ProgramRun runprogram(const std::vector<std::string>& argv, const std::string& c
     return waitprogram(startprogram(argv, cwd, environment), timeoutseconds);
 }
 
+PrivateDisplay::PrivateDisplay()
+{
+    // Xvfb picks a free display number and writes it to the pipe once it accepts clients.
+    int ready[2];
+    if (pipe(ready) != 0) throw std::runtime_error("pipe failed");
+    server = fork();
+    if (server == 0) {
+        close(ready[0]);
+        int devnull = open("/dev/null", O_WRONLY);
+        dup2(devnull, STDOUT_FILENO);
+        dup2(devnull, STDERR_FILENO);
+        std::string fd = std::to_string(ready[1]);
+        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1920x1080x24", "-nolisten", "tcp",
+               static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(ready[1]);
+    char number[16] = {};
+    ssize_t n = read(ready[0], number, sizeof number - 1);
+    close(ready[0]);
+    if (n <= 0) throw std::runtime_error("Xvfb did not start");
+    std::string text(number, static_cast<size_t>(n));
+    display = ":" + text.substr(0, text.find('\n'));
+}
+
+PrivateDisplay::~PrivateDisplay()
+{
+    kill(server, SIGTERM);
+    waitpid(server, nullptr, 0);
+}
+
 std::string readfile(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);

@@ -70,6 +70,18 @@ ProgramRun waitprogram(Program program, int timeoutseconds = 60);
 ProgramRun runprogram(const std::vector<std::string>& argv, const std::string& cwd,
                       const std::vector<std::string>& environment = {}, int timeoutseconds = 60);
 
+// An X server of a test's own, so that no other test's window can take the keyboard focus
+// from the program it drives. Stopped when the object goes.
+class PrivateDisplay {
+public:
+    PrivateDisplay();
+    ~PrivateDisplay();
+    const std::string& name() const { return display; }  // e.g. ":93"
+private:
+    pid_t server;
+    std::string display;
+};
+
 std::string readfile(const std::string& path);
 void writefile(const std::string& path, const std::string& text);
 

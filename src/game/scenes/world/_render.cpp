@@ -13,5 +13,7 @@ float yaccel = 0;
 int16_t ptx = 0, ptz = 0;
 uint8_t currenttile = 0;
 int16_t page = -1;
+bool f1 = true;
+bool f3 = false;
 
 void map::render() {}

@@ -17,3 +17,5 @@ extern float yaccel;        // vertical speed of the camera, units per update, u
 extern int16_t ptx, ptz;    // the player's tile column and row
 extern uint8_t currenttile; // the id of the player's tile
 extern int16_t page;        // the world's open menu page, -1 when closed
+extern bool f1;             // the status bar (and with f3 the debug text) is shown
+extern bool f3;             // the debug text is shown while the status bar is

@@ -10,6 +10,7 @@
 #include <raymath.h>
 #include <x86intrin.h>
 
+const char* sheetfile = "res/images/tilesheet.png";
 FastNoiseLite texturenoise(1337);
 float dragx = 0, dragz = 0;
 
@@ -237,9 +238,9 @@ static Color readsky(int x, int z)
 
 void gensky(int startx, int startz, int width, int height)
 {
-    int nextdaytime = daytime == 5 ? 0 : daytime + 1;
-    Color sky1 = ColorLerp(daynight[daytime].at(0.0f), daynight[nextdaytime].at(0.0f), hourcycle);
-    Color sky3 = ColorLerp(daynight[daytime].at(0.4f), daynight[nextdaytime].at(0.4f), hourcycle);
+    int now = daytime, next = daytime == 5 ? 0 : daytime + 1;
+    Color sky1 = ColorLerp(daynight[now].at(0.0f), daynight[next].at(0.0f), hourcycle);  // clouds
+    Color sky3 = ColorLerp(daynight[now].at(0.4f), daynight[next].at(0.4f), hourcycle);  // clear sky
     daycol[0] = (sky1.r + sky3.r) / 512.0f;
     daycol[1] = (sky1.g + sky3.g) / 512.0f;
     daycol[2] = (sky1.b + sky3.b) / 512.0f;

@@ -12,6 +12,7 @@
 
 typedef std::map<float, Color> gradient;  // colour stops, looked up by their exact keys
 
+extern const char* sheetfile;       // the file the tile sheet came from, for messages
 extern FastNoiseLite texturenoise;  // shared by the tile passes and the sky
 extern float dragx, dragz;          // drift of the water, lava and grass patterns
 extern gradient grass, water, lava;

@@ -4,10 +4,13 @@
 #include "../../../term.h"
 #include "../../io.h"
 #include "_render.h"
+#include "_texturegen.h"
 #include "biome.h"
 #include "world.h"
 
 #include <algorithm>
+#include <cmath>
+#include <raymath.h>
 #include <cstring>
 #include <string>
 #include <x86intrin.h>
@@ -197,10 +200,221 @@ void map::updatechunks()
             grouped(static_cast<long long>(e - d), set));
 }
 
+//----------------------------------------------------------------------------------------
+// Movement
+//----------------------------------------------------------------------------------------
+
+static const int GRIDSIDE = 1024;
+static const int CENTRETILE = 512;       // the tile with a corner at the origin
+static const float TILESIZE = 4;         // world units per tile
+static const float EDGE = 2047;          // the camera stays a unit inside the grid
+static const double EYEHEIGHT = 1.6;     // camera above the feet
+static const float STANDING = 1.01f;     // feet on ground or a bridge
+static const float WADING = -0.8f;       // feet in liquid
+static const float WALK = 0.01f, SPRINT = 0.11f;
+static const float AIRBORNEBOOST = 3;
+static const float JUMP = 0.1f;
+static const float FLOATUP = 0.05f;      // rising against a shore
+static const float TURN = 1.9f;          // degrees per update
+static const float SKYTILTMIN = 101, SKYTILTMAX = 179;
+static const float THIRDPERSONBACK = 6, THIRDPERSONUP = 1;
+static const uint8_t FIRSTBRIDGE = 246, LASTBRIDGE = 250, FIRSTLIQUID = 251;
+
+static int prevy;                        // the feet's height before this update, whole units
+static Vector3 forward = {1, 0, 0};     // the camera's view direction, unit length
+
+// Tile column and row of a position: columns grow with x, rows toward -z.
+static int tilecolumn(float x) { return CENTRETILE + static_cast<int>(x / TILESIZE) - (x < 0); }
+static int tilerow(float z) { return CENTRETILE - static_cast<int>(z / TILESIZE) - (z > 0); }
+
+// The tile at a column and row; the border tiles stand in for everything beyond them, so
+// nothing outside the grid is ever read.
+static uint8_t tileat(const uint8_t* tiles, int column, int row)
+{
+    column = std::clamp(column, 0, GRIDSIDE - 1);
+    row = std::clamp(row, 0, GRIDSIDE - 1);
+    return tiles[static_cast<size_t>(row) * GRIDSIDE + column];
+}
+
+static float sign(float v) { return static_cast<float>((v > 0) - (v < 0)); }
+
+// The border is impassable: the camera, and its target with it, stay inside the grid.
+static void keepinside(Camera3D& camera)
+{
+    float dx = std::clamp(camera.position.x, -EDGE, EDGE) - camera.position.x;
+    float dz = std::clamp(camera.position.z, -EDGE, EDGE) - camera.position.z;
+    camera.position.x += dx;
+    camera.target.x += dx;
+    camera.position.z += dz;
+    camera.target.z += dz;
+}
+
+// Walking, sprinting, jumping, gravity, wading, shores and bridges: the camera moves over
+// the tile grid by fixed amounts per update; the player's feet follow it.
+void map::move()
+{
+    ptx = static_cast<int16_t>(tilecolumn(player.x));
+    ptz = static_cast<int16_t>(tilerow(player.z));
+    currenttile = tileat(tiles, ptx, ptz);
+
+    bool sprinting = IsKeyDown(KEY_LEFT_SHIFT) || IsKeyDown(KEY_RIGHT_SHIFT);
+    bool jumping = IsKeyDown(KEY_SPACE);
+    float movespeed = sprinting ? SPRINT : WALK;
+    float jumpboost = yaccel != 0 ? AIRBORNEBOOST : 1;  // airborne, the player goes three times as fast
+    float mx = (IsKeyDown(KEY_W) - IsKeyDown(KEY_S)) * movespeed * jumpboost;
+    float my = (IsKeyDown(KEY_D) - IsKeyDown(KEY_A)) * movespeed * jumpboost;
+
+    float feet = player.y;
+    bool bridge = currenttile >= FIRSTBRIDGE && currenttile <= LASTBRIDGE;
+    bool liquid = currenttile >= FIRSTLIQUID || (bridge && feet < 1.0f);  // under a bridge is in the water
+    bool onground = liquid ? feet <= WADING : feet <= 1.0f;
+    if (onground) {
+        yaccel = (liquid ? WADING : STANDING) - feet;  // the next move puts the feet on the surface
+    } else {
+        // Gravity: the pull fades to nothing as the fall nears its terminal speed of 0.9.
+        double speed = 1 + yaccel * 1.1111111111111112;
+        yaccel = static_cast<float>(yaccel - 0.005 * speed * speed);
+    }
+    if (feet <= -0.79f) {
+        mx *= 1.0f / (1 + 6 * liquid);
+        my *= 1.0f / (1 + 6 * liquid);
+    }
+    float totalspeed = std::sqrt(mx * mx + my * my);
+    sped = sprinting ? totalspeed * 0.5f : totalspeed;
+
+    // The tile one unit beyond this update's motion.
+    float tcos = std::cos(player.yaw), tsin = std::sin(player.yaw);
+    float amx = mx + sign(mx), amy = my + sign(my);
+    float targetx = player.x + tcos * amx - tsin * amy;
+    float targetz = player.z + tsin * amx + tcos * amy;
+    uint8_t targettile = tileat(tiles, tilecolumn(targetx), tilerow(targetz));
+    if (targettile != currenttile) echo("currenttile %i targettile %i", currenttile, targettile);
+
+    if (targettile <= LASTBRIDGE && feet >= STANDING && feet + yaccel < STANDING) yaccel = STANDING - feet;  // landing
+    float camx = (IsKeyDown(KEY_RIGHT) - IsKeyDown(KEY_LEFT)) * TURN;
+    float camy = (IsKeyDown(KEY_DOWN) - IsKeyDown(KEY_UP)) * TURN;
+    if (targettile < LASTBRIDGE && currenttile >= FIRSTBRIDGE && feet < 1.0f) {
+        // Facing the shore from the water: float up against it before climbing out.
+        mx = my = 0;
+        yaccel = currenttile >= FIRSTLIQUID ? FLOATUP : 0;
+    }
+    if (currenttile <= LASTBRIDGE && feet >= 1.0f && feet <= 1.02f) yaccel = jumping ? JUMP : 0;
+
+    UpdateCameraPro(&camera, {mx, my, yaccel}, {camx, camy, 0}, 0);
+    keepinside(camera);
+
+    playerrotx += camx;
+    if ((playerroty > SKYTILTMAX && camy > 0) || (playerroty < SKYTILTMIN && camy < 0)) camy = 0;
+    playerroty += camy * 0.5f;
+    prevy = static_cast<int>(feet);
+
+    player.x = camera.position.x;
+    player.y = static_cast<float>(camera.position.y - EYEHEIGHT);
+    player.z = camera.position.z;
+    Vector3 view = Vector3Subtract(camera.target, camera.position);
+    if (Vector3Length(view) > 0) forward = Vector3Normalize(view);
+    player.yaw = std::atan2(forward.z, forward.x);
+}
+
+// The camera behind the player, and the key that looks through it.
+void map::followthird()
+{
+    float len = Vector3Length(forward);
+    third.position = Vector3Add(Vector3Subtract(camera.position, Vector3Scale(forward, THIRDPERSONBACK / len)),
+                                {0, THIRDPERSONUP, 0});
+    third.target = camera.target;
+    if (IsKeyPressed(KEY_F5)) thirdperson = !thirdperson;
+}
+
+//----------------------------------------------------------------------------------------
+// Controls, tile sheets and the clock
+//----------------------------------------------------------------------------------------
+
+static const char TILESHADER_VS[] = "res/shaders/tile.vs";
+static const char TILESHADER_FS[] = "res/shaders/tile.fs";
+static const int TICKINTERVAL = 60;  // updates between texture ticks, less one
+static const int DAYPARTS = 6;
+
+// F11: a fresh tile shader from disk, and a rebuild of the world from the painted map.
+static void reload(map& world)
+{
+    world.mustupdate = true;
+    UnloadShader(tilemat.shader);
+    tilemat.shader = LoadShader(TILESHADER_VS, TILESHADER_FS);
+    locatetileuniforms();
+}
+
+static void toggleoverlays()
+{
+    if (IsKeyReleased(KEY_F1)) {
+        fatal("f1 %i", f1);
+        f1 = !f1;
+    }
+    if (IsKeyReleased(KEY_F3)) {
+        fatal("f3 %i", f3);
+        f3 = !f3;
+    }
+}
+
+// Higher up the ground is drawn from ever coarser sheets; crossing a level's height in
+// either direction switches to the sheet of the level entered, at most one per update.
+struct sheetlevel {
+    float height;
+    const char* above;
+    const char* below;
+};
+
+static const sheetlevel SHEETLEVELS[] = {
+    {150, "res/images/tilesheetl1.png", "res/images/tilesheet.png"},
+    {200, "res/images/tilesheetl2.png", "res/images/tilesheetl1.png"},
+    {280, "res/images/tilesheetl3.png", "res/images/tilesheetl2.png"},
+    {360, "res/images/tilesheetl4.png", "res/images/tilesheetl3.png"},
+};
+
+static void usesheet(const char* file)
+{
+    UnloadTexture(tilesheet);
+    UnloadImage(sheet);
+    tilesheet = LoadTexture(file);
+    sheet = LoadImageFromTexture(tilesheet);
+    sheetfile = file;
+    updatetextures();
+}
+
+static void sheetbyaltitude(float feet)
+{
+    for (const sheetlevel& level : SHEETLEVELS) {
+        if (feet >= level.height && prevy <= level.height - 1) return usesheet(level.above);
+        if (feet < level.height && prevy >= level.height) return usesheet(level.below);
+    }
+}
+
+// Every 61st update the tiles and the sky are repainted and the day moves on.
+static void ticktextures()
+{
+    if (texturesupdt++ < TICKINTERVAL) return;
+    texturesupdt = 0;
+    y = static_cast<float>(y + 0.1);
+    updatetextures();
+    hourcycle = static_cast<float>(hourcycle + 0.001);
+    if (hourcycle >= 1.0f) {
+        hourcycle = 0;
+        daytime = static_cast<char>((daytime + 1) % DAYPARTS);
+    }
+}
+
 void map::update()
 {
+    if (IsKeyPressed(KEY_F11)) reload(*this);
     if (mustupdate) {
         updatechunks();
         mustupdate = false;
     }
+    toggleoverlays();
+    if (IsKeyPressed(KEY_ESCAPE)) page = page != -1 ? -1 : 0;
+    if (page != -1) menuinput(menu, page);
+    move();
+    sheetbyaltitude(player.y);
+    ticktextures();
+    followthird();
 }

@@ -5,6 +5,7 @@
 #include "../../../term.h"
 #include "../../io.h"
 #include "_render.h"
+#include "_texturegen.h"
 #include "_update.h"
 
 #include <algorithm>
@@ -149,6 +150,7 @@ void map::init()
     toolbar = LoadTexture("res/images/menubar.png");
     rlSetClipPlanes(NEARPLANE, FARPLANE);
     tilesheet = LoadTexture(TILESHEET);
+    sheetfile = TILESHEET;
     tilemat.shader = LoadShader("res/shaders/tile.vs", "res/shaders/tile.fs");
     locatetileuniforms();
     locatetoolbaruniforms();
@@ -159,6 +161,7 @@ void map::init()
     setupterrainnoise(world);
     sheet = LoadImageFromTexture(tilesheet);
     skytexture = LoadTextureFromImage(skybox);
+    updatetextures();
 }
 
 // The colours of tilemap.bmp: pixel t of the l4 sheet colours tile id t. A sheet that is

@@ -37,6 +37,8 @@ public:
     void update() override;
     void close() override;
     void updatechunks();             // builds the tile grid, see _update
+    void move();                     // the player's walk over the grid, see _update
+    void followthird();              // the third-person camera, see _update
 };
 
 extern Model worldmodel;      // the ground
