@@ -2,6 +2,7 @@
 #include "harness.h"
 
 #include "game/game.h"
+#include "game/scenes/scenes.h"
 
 #include <cerrno>
 #include <chrono>
@@ -80,6 +81,14 @@ void startgame(const std::string& resdir, const std::string& savecfg)
 void runframes(int count)
 {
     for (int i = 0; i < count; i++) render();
+}
+
+void runupdates(int count)
+{
+    for (int i = 0; i < count; i++) {
+        current->update();
+        PollInputEvents();
+    }
 }
 
 void keydown(int key) { play(EVENT_KEY_DOWN, key); }

@@ -32,6 +32,9 @@ std::string fixtureresources(const std::vector<std::pair<std::string, std::strin
 void startgame(const std::string& resdir = RESOURCES, const std::string& savecfg = "");
 
 void runframes(int count = 1);  // runs the game's frame step
+// Runs only the current scene's update and the input polling that ends a frame: for long
+// walks, where drawing every frame would only cost time.
+void runupdates(int count = 1);
 
 // Input for the next frame.
 void keydown(int key);

@@ -266,6 +266,11 @@ struct TextureState {
     char band = row;
     bool firsttime = first;
     TextureState() : sheetcopy(ImageCopy(sheet)), skycopy(ImageCopy(skybox)) {}
+    ~TextureState()
+    {
+        UnloadImage(sheetcopy);
+        UnloadImage(skycopy);
+    }
     void restore()
     {
         UnloadImage(sheet);
