@@ -77,7 +77,27 @@ static void checktarget(bool previnternal)
     prevresy = winheight;
 }
 
-static void present()
+// Update: the scene's step, then everything that must follow it before drawing.
+void updateframe()
+{
+    bool previnternal = cfg.internalres;
+    current->update();
+    SetTraceLogLevel(LOG_ERROR);
+    checktarget(previnternal);
+    switchscene();
+    updateclra();
+}
+
+void drawframe()
+{
+    BeginTextureMode(rndr);
+    ClearBackground(clra);
+    current->render();
+    EndTextureMode();
+}
+
+// The target stretched over the whole window, flipped the right way up.
+void presentframe()
 {
     BeginDrawing();
     BeginShaderMode(shd);
@@ -92,21 +112,13 @@ void render()
 {
     winwidth = GetScreenWidth();
     winheight = GetScreenHeight();
-    bool previnternal = cfg.internalres;
     if (IsKeyDown(KEY_LEFT_ALT) && IsKeyDown(KEY_F4)) {
         quit = true;
         return;
     }
-    current->update();
-    SetTraceLogLevel(LOG_ERROR);
-    checktarget(previnternal);
-    switchscene();
-    updateclra();
-    BeginTextureMode(rndr);
-    ClearBackground(clra);
-    current->render();
-    EndTextureMode();
-    present();
+    updateframe();
+    drawframe();
+    presentframe();
 }
 
 void close()

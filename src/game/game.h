@@ -20,6 +20,10 @@ extern int16_t col;                    // phase of the background colour cycle
 extern bool quit;                      // the player asked to end the game
 
 void init();
-void render();
+void render();  // one frame: the three steps below, unless the player quits
 void close();
 void updateclra();
+
+void updateframe();   // the scene's update, the target's size, a scene switch, the colour
+void drawframe();     // the scene into the off-screen target
+void presentframe();  // the target over the window

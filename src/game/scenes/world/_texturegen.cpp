@@ -290,20 +290,26 @@ static void upload(Texture2D& texture, const Image& image)
     texture = LoadTextureFromImage(image);
 }
 
+bool painttextures()
+{
+    bool paintable = paintablesheet();
+    int size = paintable ? sheet.width >> 4 : 0;
+    grasspass(size);
+    waterpass(size);
+    lavapass(size);
+    refreshsky();
+    return paintable;
+}
+
 void updatetextures()
 {
     dragx += 0.5f;
     dragz += 1.5f;
     unsigned long long start = __rdtsc();
-    bool paintsheet = paintablesheet();
-    int size = paintsheet ? sheet.width >> 4 : 0;
-    grasspass(size);
-    waterpass(size);
-    lavapass(size);
-    refreshsky();
+    bool painted = painttextures();
     unsigned long long end = __rdtsc();
     format_number(static_cast<long long>(end - start), buf);
     success("cycles: %s", buf);
-    if (paintsheet) upload(tilesheet, sheet);
+    if (painted) upload(tilesheet, sheet);
     upload(skytexture, skybox);
 }

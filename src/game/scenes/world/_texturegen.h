@@ -28,6 +28,9 @@ extern char row;                    // the next band
 extern bool first;                  // the sky has not been painted yet
 
 void updatetextures();
+// The three tile passes and the sky refresh, on the CPU only; false when the sheet could
+// not be painted.
+bool painttextures();
 void gensky(int startx, int startz, int width, int height);
 
 Color grasscolor(float v);                       // the grass colour of a noise value
