@@ -6,6 +6,8 @@
 #pragma once
 
 #include <cstdint>
+#include <raylib.h>
+#include <string>
 
 extern int flip;            // the tile shader's flip flag, 0 in every frame
 extern float playerrotx;    // every turn summed, degrees: scrolls the sky sideways
@@ -19,3 +21,15 @@ extern uint8_t currenttile; // the id of the player's tile
 extern int16_t page;        // the world's open menu page, -1 when closed
 extern bool f1;             // the status bar (and with f3 the debug text) is shown
 extern bool f3;             // the debug text is shown while the status bar is
+
+// The part of the sky picture, width x height pixels, behind the view: a full turn scrolls
+// it one width sideways, one step of playerroty one row up or down.
+Rectangle skysource(float width, float height);
+
+// Where the status bar, barheight pixels high, lies in the target: at the foot of the fixed
+// 360 x 240 view, or across the whole screenwidth x screenheight window in whole multiples
+// of its internal height.
+Rectangle bardestination(float barheight, int screenwidth, int screenheight);
+
+// The four lines of the debug text at fps frames per second.
+std::string debugtext(int fps);
