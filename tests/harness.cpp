@@ -223,18 +223,40 @@ PrivateDisplay::PrivateDisplay()
         _exit(127);
     }
     close(ready[1]);
-    char number[16] = {};
-    ssize_t n = read(ready[0], number, sizeof number - 1);
+    // The number arrives in pieces; closing the pipe before its line ends kills the server.
+    std::string number;
+    char c;
+    while (read(ready[0], &c, 1) == 1 && c != '\n') number += c;
     close(ready[0]);
-    if (n <= 0) throw std::runtime_error("Xvfb did not start");
-    std::string text(number, static_cast<size_t>(n));
-    display = ":" + text.substr(0, text.find('\n'));
+    if (number.empty()) throw std::runtime_error("Xvfb did not start");
+    display = ":" + number;
 }
 
 PrivateDisplay::~PrivateDisplay()
 {
     kill(server, SIGTERM);
     waitpid(server, nullptr, 0);
+}
+
+ProgramRun quitwithaltf4(const PrivateDisplay& display, Program program, int timeoutseconds)
+{
+    const std::string xdotool = "/usr/bin/xdotool";
+    const std::vector<std::string> environment = {"DISPLAY=" + display.name()};
+    std::string pid = std::to_string(program.pid);
+    ProgramRun search = runprogram({xdotool, "search", "--sync", "--onlyvisible", "--pid", pid}, "/", environment, 30);
+    std::string window = search.output.substr(0, search.output.find('\n'));
+    if (search.status != 0 || window.empty()) {
+        ProgramRun run = waitprogram(program, 0);
+        run.output += "\n(the window never appeared)";
+        return run;
+    }
+    // The keys are held until the program has ended: while it is still loading, a press and
+    // a release would arrive in one poll of the input and never be seen.
+    runprogram({xdotool, "windowfocus", "--sync", window, "keydown", "Alt_L", "sleep", "0.2", "keydown", "F4"}, "/",
+               environment);
+    ProgramRun run = waitprogram(program, timeoutseconds);
+    runprogram({xdotool, "keyup", "F4", "keyup", "Alt_L"}, "/", environment);
+    return run;
 }
 
 std::string readfile(const std::string& path)
