@@ -3,6 +3,7 @@
 #
 #   scripts/setup.sh            system packages, libraries, resources, the normal build
 #   scripts/setup.sh asan       the same, plus the sanitizer build
+#   scripts/setup.sh fuzz       the same, plus the fuzzing build (clang)
 #
 # Debian 12 packages come from the machine's own apt sources. raylib 6.0, GLFW 3.4 and
 # yyjson 0.10 are newer than Debian 12 has, so their Debian source tarballs are fetched
@@ -26,6 +27,7 @@ packages=(
     libgtest-dev libbenchmark-dev libgif-dev
     clang libclang-rt-14-dev
     fonts-dejavu-core unifont
+    desktop-file-utils
 )
 
 install_packages() {
@@ -115,11 +117,11 @@ build_libraries() {
     touch "$prefix/.complete"
 }
 
-# configure_and_build <build dir> <cmake options...>
+# configure_and_build <build dir> <cmake options...>; builds $targets only, when set
 configure_and_build() {
     local dir=$1; shift
     cmake -S "$root" -B "$root/$dir" -DCMAKE_PREFIX_PATH="$prefix" "$@" >/dev/null
-    if ! cmake --build "$root/$dir" -j "$(nproc)" >"$root/$dir/build.log" 2>&1; then
+    if ! cmake --build "$root/$dir" -j "$(nproc)" ${targets:+--target $targets} >"$root/$dir/build.log" 2>&1; then
         cat "$root/$dir/build.log" >&2
         die "build in $dir failed"
     fi
@@ -129,6 +131,12 @@ configure_and_build() {
 install_packages
 build_libraries
 configure_and_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-if [ "${1:-}" = asan ]; then
-    configure_and_build build-asan -DCMAKE_BUILD_TYPE=Debug -DVELLMORAN_SANITIZE=ON -DVELLMORAN_GENERATE_RESOURCES=OFF
-fi
+for configuration in "$@"; do
+    case $configuration in
+        asan) configure_and_build build-asan -DCMAKE_BUILD_TYPE=Debug -DVELLMORAN_SANITIZE=ON \
+                  -DVELLMORAN_GENERATE_RESOURCES=OFF ;;
+        fuzz) CC=clang CXX=clang++ targets="fuzz_config fuzz_player fuzz_paintedmap fuzz_bmp" configure_and_build build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+                  -DVELLMORAN_SANITIZE=ON -DVELLMORAN_FUZZ=ON -DVELLMORAN_GENERATE_RESOURCES=OFF ;;
+        *) die "unknown configuration $configuration (asan or fuzz)" ;;
+    esac
+done

@@ -64,6 +64,12 @@ void config::load()
 {
     FILE* file = fopen(savefile, "r");
     if (!file) return;
+    read(file);
+    fclose(file);
+}
+
+void config::read(FILE* file)
+{
     firstlaunch = false;
     char* buffer = nullptr;
     size_t capacity = 0;
@@ -73,7 +79,6 @@ void config::load()
         readline(*this, std::string(buffer, static_cast<size_t>(length)));
     }
     free(buffer);
-    fclose(file);
 }
 
 static std::string settingstext(const config& c)

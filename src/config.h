@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 #include <string>
 
 // Constant-initialised: cfg's constructor reads it during static construction.
@@ -26,4 +27,5 @@ public:
     config();
     void load();
     void save();
+    void read(FILE* file);  // the lines of an open settings file, as load reads them
 };

@@ -37,19 +37,30 @@ static void put32(unsigned char* at, uint32_t value)
     put16(at + 2, value >> 16);
 }
 
+// Each row holds three bytes a pixel, padded to a multiple of four.
+static uint64_t rowbytes(int width) { return (static_cast<uint64_t>(width) * 3 + 3) & ~uint64_t(3); }
+
+// Every size goes into the header's signed 32-bit fields.
+long long bmpfilesize(int width, int height)
+{
+    if (width <= 0 || height <= 0) return 0;
+    uint64_t size = BMP_HEADER_SIZE + rowbytes(width) * static_cast<uint64_t>(height);
+    return size > INT32_MAX ? 0 : static_cast<long long>(size);
+}
+
 void savebmp(const char* filename, unsigned char* data, int width, int height)
 {
-    // Every size goes into the header's 32-bit fields, so refuse what would not fit.
-    uint64_t rowpad = (static_cast<uint64_t>(width) * 3 + 3) & ~uint64_t(3);
-    if (width <= 0 || height <= 0 || BMP_HEADER_SIZE + rowpad * static_cast<uint64_t>(height) > INT32_MAX) {
+    long long filesize = bmpfilesize(width, height);
+    if (filesize == 0) {
         warning("%s not written: a %d x %d picture cannot be saved as a BMP", filename, width, height);
         return;
     }
     FILE* file = fopen(filename, "wb");
     if (!file) return;
+    uint64_t rowpad = rowbytes(width);
 
     unsigned char header[BMP_HEADER_SIZE] = {'B', 'M'};
-    put32(header + 2, static_cast<uint32_t>(BMP_HEADER_SIZE + rowpad * height));
+    put32(header + 2, static_cast<uint32_t>(filesize));
     put32(header + 10, BMP_HEADER_SIZE);
     put32(header + 14, BMP_INFO_SIZE);
     put32(header + 18, static_cast<uint32_t>(width));

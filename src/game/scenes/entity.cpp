@@ -44,6 +44,11 @@ entity::entity()
         warning("%s is over %zu bytes, too big for a player definition: not read", path.c_str(), MAXDEFINITION);
         return;
     }
+    define(text);
+}
+
+void entity::define(const std::string& text)
+{
     yyjson_doc* document = yyjson_read(text.data(), text.size(), 0);
     if (!document) return;
     // Lookups in anything but an object find nothing; with a key given twice the first counts.

@@ -31,6 +31,7 @@ public:
     std::vector<Texture*> fs;  // frames; the textures are not the entity's own
 
     entity();  // reads the player definition
+    void define(const std::string& text);  // name, description and sprite mode from a definition's text
     void init();  // loads the shared sprite if needed and adds it as a frame; needs a window
 };
 

@@ -114,6 +114,25 @@ static bool usablemap(const Image& image, int size)
             image.format == PIXELFORMAT_UNCOMPRESSED_R8G8B8 || image.format == PIXELFORMAT_UNCOMPRESSED_R8G8B8A8);
 }
 
+Image decodepaintedmap(const unsigned char* file, int length, int size, std::string& problem)
+{
+    Image image = {};
+    if (sixteenbitpng(file, length)) {
+        problem = "has 16-bit samples where tile ids need 8 bits";
+        return image;
+    }
+    image = LoadImageFromMemory(GetFileExtension(PAINTEDMAP), file, length);
+    if (!image.data) {
+        problem = "is not a picture that can be decoded";
+    } else if (!usablemap(image, size)) {
+        problem = TextFormat("is %d x %d in pixel format %d, where a map is %d x %d with 8-bit pixels or %d x %d RGBA",
+                             image.width, image.height, image.format, size, size, size / 4, size);
+        UnloadImage(image);
+        image = {};
+    }
+    return image;
+}
+
 // The painted map from disk, or an empty image after one error line saying what is wrong
 // with the file and what the world does instead.
 static Image loadpaintedmap(int size)
@@ -124,24 +143,13 @@ static Image loadpaintedmap(int size)
     unsigned char* file = LoadFileData(PAINTEDMAP, &length);
     std::string problem;
     if (!file) problem = FileExists(PAINTEDMAP) ? "cannot be read" : "is missing";
-    else if (sixteenbitpng(file, length)) problem = "has 16-bit samples where tile ids need 8 bits";
-    else {
-        image = LoadImageFromMemory(GetFileExtension(PAINTEDMAP), file, length);
-        if (!image.data) problem = "is not a picture that can be decoded";
-        else if (!usablemap(image, size)) {
-            problem = TextFormat("is %d x %d in pixel format %d, where a map is %d x %d with 8-bit pixels or %d x %d RGBA",
-                                 image.width, image.height, image.format, size, size, size / 4, size);
-            UnloadImage(image);
-            image = {};
-        }
-    }
+    else image = decodepaintedmap(file, length, size, problem);
     UnloadFileData(file);
     if (!problem.empty()) error("painted map %s %s: %s", PAINTEDMAP, problem.c_str(), instead);
     return image;
 }
 
-// Turns the grid image into one byte per tile, whichever layout it came in.
-static void onebytepertile(Image& image, int size)
+void onebytepertile(Image& image, int size)
 {
     if (image.format == PIXELFORMAT_UNCOMPRESSED_GRAYSCALE) return;
     int pixelbytes = GetPixelDataSize(1, 1, image.format);

@@ -13,6 +13,8 @@
 #include "../../../libs/simplex.h"
 
 #include <cstdint>
+#include <raylib.h>
+#include <string>
 
 extern float sped;         // horizontal speed of this update, shown by the debug text
 extern bool thirdperson;  // the view is drawn from the camera behind the player
@@ -27,6 +29,13 @@ void setupterrainnoise(int16_t worldnumber);
 
 // The biome table entry of a climate: heat and humidity each in -1 to 1.
 uint8_t biomeindex(float heat, float humidity);
+
+// A painted map's file, decoded: an image in one of the map's layouts for a world of
+// size x size tiles, or an empty image and the problem, in words.
+Image decodepaintedmap(const unsigned char* file, int length, int size, std::string& problem);
+
+// Turns a grid image of an accepted layout into one byte per tile.
+void onebytepertile(Image& image, int size);
 
 // The population a chunk hands its biome: the noise value truncated to an integer.
 uint8_t populationbyte(float population);
