@@ -85,6 +85,10 @@ private:
     std::string display;
 };
 
+// Ends a program the way a player does, with Left Alt + F4 through the X server of display,
+// and waits at most timeoutseconds for it. Its window is found by the program's process.
+ProgramRun quitwithaltf4(const PrivateDisplay& display, Program program, int timeoutseconds = 60);
+
 std::string readfile(const std::string& path);
 void writefile(const std::string& path, const std::string& text);
 
