@@ -11,17 +11,7 @@ using harness::writefile;
 
 namespace {
 
-const std::string DEFAULT_TEXT =
-    "# health options\n# sleep warning, auto-close and not allowing to open game\n"
-    "health.sleep=false\n"
-    "# break warning, freezes game for 30 minutes every 2 hours\n"
-    "health.break=false\n"
-    "gr.distance=1\n"
-    "gr.fov=80\n"
-    "gr.resolution=1\n"
-    "gr.internalres=true\n"
-    "gr.scale=1\n"
-    "svr.item=localhost:64001\n";
+const std::string DEFAULT_TEXT = harness::savedsettings();
 
 class ConfigTest : public ::testing::Test {
 protected:

@@ -14,26 +14,6 @@ namespace {
 
 const char DEFINITION[] = "res/defaultplayer/player.json";
 
-// What fn writes to standard error.
-std::string capturestderr(const std::function<void()>& fn)
-{
-    fflush(stderr);
-    FILE* capture = tmpfile();
-    int saved = dup(STDERR_FILENO);
-    dup2(fileno(capture), STDERR_FILENO);
-    fn();
-    fflush(stderr);
-    dup2(saved, STDERR_FILENO);
-    close(saved);
-    std::string text;
-    rewind(capture);
-    char buffer[4096];
-    size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, capture)) > 0) text.append(buffer, n);
-    fclose(capture);
-    return text;
-}
-
 enum Kind { FILE_WITH_TEXT, NO_FILE, DIRECTORY };
 
 struct Case {

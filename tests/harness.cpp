@@ -130,15 +130,16 @@ Color targetpixel(int x, int y)
     return colour;
 }
 
-std::string capturestdout(const std::function<void()>& fn)
+// What fn writes to the file descriptor fd (a standard stream, flushed through stream).
+static std::string capture(int fd, FILE* stream, const std::function<void()>& fn)
 {
-    fflush(stdout);
+    fflush(stream);
     FILE* capture = tmpfile();
-    int saved = dup(STDOUT_FILENO);
-    dup2(fileno(capture), STDOUT_FILENO);
+    int saved = dup(fd);
+    dup2(fileno(capture), fd);
     fn();
-    fflush(stdout);
-    dup2(saved, STDOUT_FILENO);
+    fflush(stream);
+    dup2(saved, fd);
     close(saved);
     std::string text;
     rewind(capture);
@@ -147,6 +148,25 @@ std::string capturestdout(const std::function<void()>& fn)
     while ((n = fread(buffer, 1, sizeof buffer, capture)) > 0) text.append(buffer, n);
     fclose(capture);
     return text;
+}
+
+std::string capturestdout(const std::function<void()>& fn) { return capture(STDOUT_FILENO, stdout, fn); }
+std::string capturestderr(const std::function<void()>& fn) { return capture(STDERR_FILENO, stderr, fn); }
+
+std::string savedsettings(bool internalres)
+{
+    return std::string("# health options\n# sleep warning, auto-close and not allowing to open game\n"
+                       "health.sleep=false\n"
+                       "# break warning, freezes game for 30 minutes every 2 hours\n"
+                       "health.break=false\n"
+                       "gr.distance=1\n"
+                       "gr.fov=80\n"
+                       "gr.resolution=1\n"
+                       "gr.internalres=") +
+           (internalres ? "true" : "false") +
+           "\n"
+           "gr.scale=1\n"
+           "svr.item=localhost:64001\n";
 }
 
 Program startprogram(const std::vector<std::string>& argv, const std::string& cwd,
@@ -238,14 +258,21 @@ PrivateDisplay::~PrivateDisplay()
     waitpid(server, nullptr, 0);
 }
 
+static const char XDOTOOL[] = "/usr/bin/xdotool";
+
+std::string findwindow(const PrivateDisplay& display, pid_t pid)
+{
+    ProgramRun search = runprogram({XDOTOOL, "search", "--sync", "--onlyvisible", "--pid", std::to_string(pid)}, "/",
+                                   {"DISPLAY=" + display.name()}, 30);
+    return search.status == 0 ? search.output.substr(0, search.output.find('\n')) : "";
+}
+
 ProgramRun quitwithaltf4(const PrivateDisplay& display, Program program, int timeoutseconds)
 {
-    const std::string xdotool = "/usr/bin/xdotool";
+    const std::string xdotool = XDOTOOL;
     const std::vector<std::string> environment = {"DISPLAY=" + display.name()};
-    std::string pid = std::to_string(program.pid);
-    ProgramRun search = runprogram({xdotool, "search", "--sync", "--onlyvisible", "--pid", pid}, "/", environment, 30);
-    std::string window = search.output.substr(0, search.output.find('\n'));
-    if (search.status != 0 || window.empty()) {
+    std::string window = findwindow(display, program.pid);
+    if (window.empty()) {
         ProgramRun run = waitprogram(program, 0);
         run.output += "\n(the window never appeared)";
         return run;

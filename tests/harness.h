@@ -49,8 +49,12 @@ void click(int x, int y);  // move, press for a frame, release for a frame
 Image target();
 Color targetpixel(int x, int y);
 
-// What fn writes to standard output.
+// What fn writes to standard output, or to standard error.
 std::string capturestdout(const std::function<void()>& fn);
+std::string capturestderr(const std::function<void()>& fn);
+
+// The text the game saves to save.cfg with the default settings, but for internal resolution.
+std::string savedsettings(bool internalres = true);
 
 struct ProgramRun {
     int status;          // exit status, or -1 when it did not exit normally or in time
@@ -84,6 +88,9 @@ private:
     pid_t server;
     std::string display;
 };
+
+// The window of process pid on display, once it is on the screen; empty when none appears.
+std::string findwindow(const PrivateDisplay& display, pid_t pid);
 
 // Ends a program the way a player does, with Left Alt + F4 through the X server of display,
 // and waits at most timeoutseconds for it. Its window is found by the program's process.

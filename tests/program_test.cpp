@@ -12,39 +12,15 @@ using namespace harness;
 
 namespace {
 
-// What a shell command prints.
-std::string shell(const std::string& command)
-{
-    std::string output;
-    FILE* pipe = popen(command.c_str(), "r");
-    char buffer[256];
-    while (fgets(buffer, sizeof buffer, pipe)) output += buffer;
-    pclose(pipe);
-    return output;
-}
-
-// The game's window, found by the process that owns it, once it is on the screen.
-std::string windowof(const PrivateDisplay& display, pid_t pid)
-{
-    std::string found = shell("DISPLAY=" + display.name() + " timeout 30 xdotool search --sync --onlyvisible --pid " +
-                              std::to_string(pid) + " | head -n1");
-    return found.substr(0, found.find('\n'));
-}
+// Runs a command of the X tools, which must succeed.
+void shell(const std::string& command) { EXPECT_EQ(system(command.c_str()), 0) << command; }
 
 TEST(Program, LeftAltF4ExitsCleanlyAndSavesTheSettings)
 {
     std::string dir = scratchdir();
     ASSERT_EQ(symlink(RESOURCES.c_str(), "res"), 0);
     PrivateDisplay display;
-    Program game = startprogram({GAME_BINARY}, dir, {"DISPLAY=" + display.name()});
-    std::string window = windowof(display, game.pid);
-    ASSERT_FALSE(window.empty()) << "the window never appeared";
-    // The keys are held until the game has ended: while it is still loading, a press and
-    // a release would arrive in one poll of the input and never be seen.
-    std::string xdotool = "DISPLAY=" + display.name() + " xdotool ";
-    shell(xdotool + "windowfocus --sync " + window + " keydown Alt_L sleep 0.2 keydown F4");
-    ProgramRun run = waitprogram(game, 60);
-    shell(xdotool + "keyup F4 keyup Alt_L");
+    ProgramRun run = quitwithaltf4(display, startprogram({GAME_BINARY}, dir, {"DISPLAY=" + display.name()}));
     EXPECT_EQ(run.status, 0) << run.output;
     EXPECT_NE(run.output.find("be warned that"), std::string::npos);
     EXPECT_NE(run.output.find("gl version: 3"), std::string::npos);
@@ -93,18 +69,6 @@ const int GRAPHICS_Y = 50, OPTIONS_BACK_Y = 190;
 const int INTERNALRES_Y = 10, GRAPHICS_BACK_Y = 110;
 const int CLASSIC_X = 195, CLASSIC_Y = 120, EXIT_X = 317, EXIT_Y = 200;
 
-const std::string SAVED_SETTINGS =
-    "# health options\n# sleep warning, auto-close and not allowing to open game\n"
-    "health.sleep=false\n"
-    "# break warning, freezes game for 30 minutes every 2 hours\n"
-    "health.break=false\n"
-    "gr.distance=1\n"
-    "gr.fov=80\n"
-    "gr.resolution=1\n"
-    "gr.internalres=false\n"
-    "gr.scale=1\n"
-    "svr.item=localhost:64001\n";
-
 // Width and height from a BMP file's header.
 std::pair<int32_t, int32_t> bmpsize(const std::string& file)
 {
@@ -127,7 +91,7 @@ TEST(Program, APlayedSessionEndsCleanlyAndKeepsItsSettings)
     ASSERT_EQ(symlink(RESOURCES.c_str(), "res"), 0);
     PrivateDisplay display;
     Program game = startprogram({GAME_BINARY}, dir, {"DISPLAY=" + display.name()});
-    std::string window = windowof(display, game.pid);
+    std::string window = findwindow(display, game.pid);
     ASSERT_FALSE(window.empty()) << "the window never appeared";
 
     Hands hands(display, window, artefacts);
@@ -160,7 +124,7 @@ TEST(Program, APlayedSessionEndsCleanlyAndKeepsItsSettings)
     EXPECT_NE(run.output.find("\x1b[33mbe warned that\x1b[0m\n\x1b[1m\x1b[31mERRORS MIGHT OCCUR!!!\x1b[0m\n"),
               std::string::npos)
         << run.output;
-    EXPECT_EQ(readfile(dir + "/save.cfg"), SAVED_SETTINGS);
+    EXPECT_EQ(readfile(dir + "/save.cfg"), savedsettings(false));
     EXPECT_EQ(bmpsize(dir + "/tilemap.bmp"), std::make_pair(1024, 1024));
 }
 
