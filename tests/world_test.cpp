@@ -8,6 +8,7 @@
 #include "game/scenes/world/world.h"
 #include "globals.h"
 #include "harness.h"
+#include "pngfile.h"
 #include "term.h"
 #include "windowclose.h"
 
@@ -90,55 +91,6 @@ void writegrayimage(const std::string& path, int width, int height, int format)
     ImageFormat(&image, format);
     ASSERT_TRUE(ExportImage(image, path.c_str()));
     UnloadImage(image);
-}
-
-void put32(std::string& out, uint32_t value)
-{
-    for (int shift = 24; shift >= 0; shift -= 8) out += static_cast<char>((value >> shift) & 0xff);
-}
-
-void pngchunk(std::string& out, const char* type, const std::string& body)
-{
-    put32(out, static_cast<uint32_t>(body.size()));
-    std::string typed = std::string(type) + body;
-    out += typed;
-    put32(out, ComputeCRC32(reinterpret_cast<unsigned char*>(typed.data()), static_cast<int>(typed.size())));
-}
-
-// A valid 16-bit grayscale PNG whose samples' high bytes are the ids of grid: the decoder
-// would take it as an 8-bit picture of that grid. Stored (uncompressed) deflate blocks.
-std::string sixteenbitpng(const Grid& grid)
-{
-    std::string raw;
-    for (int z = 0; z < SIDE; z++) {
-        raw += '\0';  // no filter
-        for (int x = 0; x < SIDE; x++) raw += {static_cast<char>(grid[z * SIDE + x]), '\x5a'};
-    }
-    std::string zlib = "\x78\x01";
-    const size_t BLOCK = 65535;
-    for (size_t at = 0; at < raw.size(); at += BLOCK) {
-        size_t length = std::min(BLOCK, raw.size() - at);
-        zlib += static_cast<char>(at + length == raw.size() ? 1 : 0);
-        zlib += {static_cast<char>(length & 0xff), static_cast<char>(length >> 8)};
-        zlib += {static_cast<char>(~length & 0xff), static_cast<char>((~length >> 8) & 0xff)};
-        zlib.append(raw, at, length);
-    }
-    uint32_t a = 1, b = 0;
-    for (unsigned char c : raw) {
-        a = (a + c) % 65521;
-        b = (b + a) % 65521;
-    }
-    put32(zlib, (b << 16) | a);
-
-    std::string header;
-    put32(header, SIDE);
-    put32(header, SIDE);
-    header += {16, 0, 0, 0, 0};  // bit depth 16, grayscale, deflate, no filter, no interlace
-    std::string png = "\x89PNG\r\n\x1a\n";
-    pngchunk(png, "IHDR", header);
-    pngchunk(png, "IDAT", zlib);
-    pngchunk(png, "IEND", "");
-    return png;
 }
 
 // ---- The grid the climate gives ---------------------------------------------------------
@@ -286,7 +238,7 @@ TEST(PaintedMap, AMapThatCannotBeUsedLeavesTheGridAsItWas)
         {"a row short", [] { writegrayimage(MAPFILE, SIDE, SIDE - 1, PIXELFORMAT_UNCOMPRESSED_GRAYSCALE); }, "is 1024 x 1023"},
         {"quarter width but RGB", [] { writegrayimage(MAPFILE, SIDE / 4, SIDE, PIXELFORMAT_UNCOMPRESSED_R8G8B8); },
          "is 256 x 1024 in pixel format 4"},
-        {"16-bit samples", [] { writefile(MAPFILE, sixteenbitpng(paintedgrid(5))); }, "has 16-bit samples"},
+        {"16-bit samples", [] { writefile(MAPFILE, sixteenbitpng(paintedgrid(5), SIDE)); }, "has 16-bit samples"},
     };
     for (const auto& c : refused) {
         SCOPED_TRACE(c.what);

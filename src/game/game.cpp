@@ -3,6 +3,7 @@
 
 #include "../globals.h"
 #include "../term.h"
+#include "loadcheck.h"
 #include "scenes/mainmenu.h"
 #include "scenes/world/_render.h"
 #include "scenes/world/world.h"
@@ -35,6 +36,16 @@ static void requirewindow()
     exit(EXIT_FAILURE);
 }
 
+// raylib gives a shader without a program when a file of the pair does not compile, and
+// nothing is presented through it; the default shader presents the target unchanged.
+static Shader loadscreenshader()
+{
+    Shader shader = LoadShader("res/shaders/screen.vs", "res/shaders/screen.fs");
+    if (shader.id != 0) return shader;
+    UnloadShader(shader);
+    return {rlGetShaderIdDefault(), rlGetShaderLocsDefault()};
+}
+
 void init()
 {
     p = &page;
@@ -58,10 +69,10 @@ void init()
     menum.init();
     world.init();
     error("gl version: %i", rlGetVersion());
-    shd = LoadShader("res/shaders/screen.vs", "res/shaders/screen.fs");
+    shd = loadscreenshader();
     SetExitKey(KEY_NULL);
     rndr = LoadRenderTexture(renderw, renderh);
-    menufont = LoadFont("res/fonts/dos.fnt");
+    menufont = loadcheckedfont("res/fonts/dos.fnt");
     SetTextureFilter(menufont.texture, TEXTURE_FILTER_POINT);
 }
 

@@ -27,7 +27,6 @@ bool f3 = false;
 static const float DEGREESHARE = 0.0027777778f;  // one degree as a share of a full turn
 static const int SKYSLICEWIDTH = 100;   // the view shows the sky's width over the whole hundreds of render width
 static const int SHEETCOLUMNS = 16;     // tiles to a row of the tile sheet
-static const int GROUNDMESHES = 3;      // the ground rings of the model, nearest first
 static const Vector3 ORIGIN = {0, 0, 0};   // a white cube marks the world's origin
 static const float MARKERSIZE = 1;
 static const Rectangle SPRITETEXELS = {0, 0, 1, 2};  // the part of the player's picture shown in the world

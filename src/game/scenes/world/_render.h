@@ -22,6 +22,8 @@ extern int16_t page;        // the world's open menu page, -1 when closed
 extern bool f1;             // the status bar (and with f3 the debug text) is shown
 extern bool f3;             // the debug text is shown while the status bar is
 
+const int GROUNDMESHES = 3;  // the ground rings of the ground model, nearest first
+
 // The part of the sky picture, width x height pixels, behind the view: a full turn scrolls
 // it one width sideways, one step of playerroty one row up or down.
 Rectangle skysource(float width, float height);

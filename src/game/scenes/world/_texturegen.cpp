@@ -8,6 +8,8 @@
 
 #include <cmath>
 #include <raymath.h>
+#include <set>
+#include <string>
 #include <x86intrin.h>
 
 const char* sheetfile = "res/images/tilesheet.png";
@@ -79,6 +81,16 @@ static void reportonce(bool& reported, const char* file, const char* problem)
     error("%s: %s; its animation is skipped", file, problem);
 }
 
+// A picture in another pixel format is converted to the one its pass writes, with one
+// line the first time each file needs it.
+static void convert(Image& image, int format, const char* file, const char* formatname)
+{
+    static std::set<std::string> converted;
+    ImageFormat(&image, format);
+    if (image.format == format && converted.insert(file).second)
+        warning("%s is not %s: converted for its animation", file, formatname);
+}
+
 // The passes write 4 bytes per pixel into 16 rows of square tiles.
 static bool paintablesheet()
 {
@@ -87,7 +99,7 @@ static bool paintablesheet()
         reportonce(unreadable, sheetfile, "the tile sheet could not be read");
         return false;
     }
-    if (sheet.format != PIXELFORMAT_UNCOMPRESSED_R8G8B8A8) ImageFormat(&sheet, PIXELFORMAT_UNCOMPRESSED_R8G8B8A8);
+    if (sheet.format != PIXELFORMAT_UNCOMPRESSED_R8G8B8A8) convert(sheet, PIXELFORMAT_UNCOMPRESSED_R8G8B8A8, sheetfile, "8-bit RGBA");
     if (sheet.format != PIXELFORMAT_UNCOMPRESSED_R8G8B8A8) {
         reportonce(unreadable, sheetfile, "the tile sheet cannot be converted to 8-bit RGBA");
         return false;
@@ -108,7 +120,7 @@ static bool paintablesky()
         reportonce(unreadable, SKY_FILE, "the sky could not be read");
         return false;
     }
-    if (skybox.format != PIXELFORMAT_UNCOMPRESSED_R8G8B8) ImageFormat(&skybox, PIXELFORMAT_UNCOMPRESSED_R8G8B8);
+    if (skybox.format != PIXELFORMAT_UNCOMPRESSED_R8G8B8) convert(skybox, PIXELFORMAT_UNCOMPRESSED_R8G8B8, SKY_FILE, "8-bit RGB");
     if (skybox.format != PIXELFORMAT_UNCOMPRESSED_R8G8B8) {
         reportonce(unreadable, SKY_FILE, "the sky cannot be converted to 8-bit RGB");
         return false;

@@ -4,6 +4,7 @@
 #include "../../../globals.h"
 #include "../../../term.h"
 #include "../../io.h"
+#include "../../loadcheck.h"
 #include "_render.h"
 #include "_texturegen.h"
 #include "_update.h"
@@ -67,6 +68,7 @@ static const Vector3 STARTTARGET = {8, 0, 8};
 static const char TILESHEET[] = "res/images/tilesheet.png";
 static const char PALETTESHEET[] = "res/images/tilesheetl4.png";  // its first 256 pixels colour tilemap.bmp
 static const char TILEMAPPICTURE[] = "tilemap.bmp";
+static const char GROUNDMODEL[] = "res/models/world.obj";
 static const int PALETTESIZE = 256;
 
 // An image of size x size bytes of UNBUILT, described as RGBA a quarter as wide: four tiles
@@ -127,6 +129,17 @@ static void locatetoolbaruniforms()
     xploc = GetShaderLocation(toolbarshader, "xp");
 }
 
+// The ground is drawn from the model's first three meshes; a model with fewer draws those
+// it has. One that raylib could not read at all has none, and raylib has said why.
+static Model loadgroundmodel()
+{
+    Model model = loadcheckedmodel(GROUNDMODEL);
+    if (model.meshCount > 0 && model.meshCount < GROUNDMESHES)
+        warning("%s has %d of the ground's %d meshes: only %s drawn", GROUNDMODEL, model.meshCount, GROUNDMESHES,
+                model.meshCount == 1 ? "that one is" : "those are");
+    return model;
+}
+
 static Camera3D perspective(Vector3 position, float fovy)
 {
     return {position, STARTTARGET, {0, 1, 0}, fovy, CAMERA_PERSPECTIVE};
@@ -146,7 +159,7 @@ void map::init()
     tilemat = LoadMaterialDefault();
     toolbarshader = LoadShader("res/shaders/toolbar.vs", "res/shaders/toolbar.fs");
     playercursor = LoadTexture("res/images/playercursor.png");
-    debugfont = LoadFont("res/fonts/kipsynth.ttf");
+    debugfont = loadcheckedfont("res/fonts/kipsynth.ttf");
     toolbar = LoadTexture("res/images/menubar.png");
     rlSetClipPlanes(NEARPLANE, FARPLANE);
     tilesheet = LoadTexture(TILESHEET);
@@ -154,7 +167,7 @@ void map::init()
     tilemat.shader = LoadShader("res/shaders/tile.vs", "res/shaders/tile.fs");
     locatetileuniforms();
     locatetoolbaruniforms();
-    worldmodel = LoadModel("res/models/world.obj");
+    worldmodel = loadgroundmodel();
     echo("meshcount %i", worldmodel.meshCount);
     echo("materialcount %i", worldmodel.materialCount);
     basicmat = LoadMaterialDefault();
