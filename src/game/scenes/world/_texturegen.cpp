@@ -10,6 +10,7 @@
 #include <raymath.h>
 #include <set>
 #include <string>
+#include <vector>
 #include <x86intrin.h>
 
 const char* sheetfile = "res/images/tilesheet.png";
@@ -248,6 +249,26 @@ static Color readsky(int x, int z)
     return {pixel[0], pixel[1], pixel[2], 255};
 }
 
+// Where each column of the sky picture lies on the circle around the view, so that the
+// noise is sampled once around and the picture wraps: worked out again only when the
+// picture's width changes, not for every pixel of every tick.
+struct skycolumn {
+    float cosine, sine;
+};
+
+static const std::vector<skycolumn>& skycircle()
+{
+    static std::vector<skycolumn> columns;
+    if (columns.size() != static_cast<size_t>(skybox.width)) {
+        columns.resize(skybox.width);
+        for (int x = 0; x < skybox.width; x++) {
+            float theta = 2 * PI * x / skybox.width;
+            columns[x] = {cosf(theta), sinf(theta)};
+        }
+    }
+    return columns;
+}
+
 void gensky(int startx, int startz, int width, int height)
 {
     int now = daytime, next = daytime == 5 ? 0 : daytime + 1;
@@ -260,14 +281,14 @@ void gensky(int startx, int startz, int width, int height)
 
     // Rows run from the bottom of the sky sphere to its top; columns once around it, so
     // the pattern meets itself at the left and right edges.
+    const std::vector<skycolumn>& circle = skycircle();
     for (int z = startz; z < height; z++) {
         float phi = z * PI / 99 - PI / 2;
         float r = 3 * cosf(phi), h = 6 * sinf(phi);
         for (int x = startx; x < width; x++) {
             Color c;
             if (z % 2 == 0 && x % 2 == 0) {
-                float theta = 2 * PI * x / skybox.width;
-                float m = texturenoise.GetNoise(r * cosf(theta), h, r * sinf(theta), y * 0.02f);
+                float m = texturenoise.GetNoise(r * circle[x].cosine, h, r * circle[x].sine, y * 0.02f);
                 if (m >= 0.8f) c = sky1;
                 else if (m < 0.4f) c = sky3;
                 else c = ColorLerp(sky3, sky1, Clamp((m - 0.4f) / 0.4f, 0, 1));
