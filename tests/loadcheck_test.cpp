@@ -205,6 +205,7 @@ TEST(TrueTypeFont, RefusesWhatStbTrueTypeWouldReadOutOfBounds)
         {"glyph made of itself", fontof(fonttables(selfcomposite())), "glyph 1 is made of too many nested parts"},
         {"a glyph a million pixels wide", fontof(changed(fonttables(triangle(32767, 32767)), "hhea", 4, be16(1) + be16(0))),
          "glyph 1 is 1048544 x 1048544 pixels"},
+        {"a glyph box drawn backwards", fontof(fonttables(triangle(-500, 700))), "glyph 1 is -16 x 23 pixels"},
     };
     for (const auto& c : cases) EXPECT_EQ(truetypeproblem(c.text), c.problem) << c.name;
 }

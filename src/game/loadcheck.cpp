@@ -357,7 +357,9 @@ static std::string outlineproblem(truetype& font, uint32_t glyph, int nesting)
     if (outline.bad) return TextFormat("glyph %u is too short", glyph);
     float width = std::ceil(x1 * font.scale) - std::floor(x0 * font.scale);
     float height = std::ceil(-y0 * font.scale) - std::floor(-y1 * font.scale);
-    if (nesting == 0 && !(std::fabs(width) <= TTF_MAXBITMAP && std::fabs(height) <= TTF_MAXBITMAP))
+    // A box drawn backwards gives a negative size, which stb_truetype multiplies into the
+    // byte count of the bitmap it allocates.
+    if (nesting == 0 && !(width >= 0 && width <= TTF_MAXBITMAP && height >= 0 && height <= TTF_MAXBITMAP))
         return TextFormat("glyph %u is %.0f x %.0f pixels", glyph, width, height);
     if (contours > 0 && !simpleoutline(outline, contours)) return TextFormat("glyph %u runs past its outline", glyph);
     if (contours < 0) return compositeproblem(font, outline, glyph, nesting);
