@@ -3,14 +3,16 @@
 # its seed corpus in tests/fuzz/corpus. A crash, a sanitizer report or a failed check stops
 # the target and fails the run; the input that did it is left in the scratch directory named.
 #   scripts/fuzz.sh                 every target
-#   scripts/fuzz.sh config player   some of them (config, player, paintedmap, bmp)
+#   scripts/fuzz.sh config player   some of them (the names under tests/fuzz/corpus)
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh" fuzz
 seconds=${FUZZ_SECONDS:-30}
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(config player paintedmap bmp)
+if [ ${#targets[@]} -eq 0 ]; then
+    for corpus in "$root"/tests/fuzz/corpus/*/; do targets+=("$(basename "$corpus")"); done
+fi
 
 scratch=$(mktemp -d)
 for target in "${targets[@]}"; do

@@ -135,7 +135,7 @@ for configuration in "$@"; do
     case $configuration in
         asan) configure_and_build build-asan -DCMAKE_BUILD_TYPE=Debug -DVELLMORAN_SANITIZE=ON \
                   -DVELLMORAN_GENERATE_RESOURCES=OFF ;;
-        fuzz) CC=clang CXX=clang++ targets="fuzz_config fuzz_player fuzz_paintedmap fuzz_bmp" configure_and_build build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        fuzz) CC=clang CXX=clang++ targets=fuzzers configure_and_build build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
                   -DVELLMORAN_SANITIZE=ON -DVELLMORAN_FUZZ=ON -DVELLMORAN_GENERATE_RESOURCES=OFF ;;
         *) die "unknown configuration $configuration (asan or fuzz)" ;;
     esac
