@@ -157,13 +157,43 @@ static bool isverge(const unsigned char* pixel)
     return (pixel[0] == 0 && pixel[1] == 255 && pixel[2] == 0) || pixel[3] == 254;
 }
 
+void grassnoise(FastNoiseLite& noise)
+{
+    noise.SetFractalType(FastNoiseLite::FractalType_None);
+    noise.SetFractalOctaves(0);
+    noise.SetFrequency(1.0f);
+    noise.SetNoiseType(FastNoiseLite::NoiseType_Value);
+    noise.SetDomainWarpType(FastNoiseLite::DomainWarpType_BasicGrid);
+}
+
+void waternoise(FastNoiseLite& noise)
+{
+    noise.SetFractalType(FastNoiseLite::FractalType_PingPong);
+    noise.SetFractalOctaves(2);
+    noise.SetFrequency(0.22f);
+    noise.SetNoiseType(FastNoiseLite::NoiseType_OpenSimplex2S);
+    noise.SetFractalLacunarity(2.0f);
+    noise.SetFractalGain(0.5f);
+    noise.SetFractalPingPongStrength(1.339f);
+    noise.SetDomainWarpType(FastNoiseLite::DomainWarpType_BasicGrid);
+}
+
+void lavanoise(FastNoiseLite& noise)
+{
+    noise.SetFrequency(0.1f);
+    noise.SetNoiseType(FastNoiseLite::NoiseType_Perlin);
+    noise.SetFractalType(FastNoiseLite::FractalType_PingPong);
+}
+
+void skynoise(FastNoiseLite& noise)
+{
+    noise.SetFrequency(0.5f);
+    noise.SetFractalOctaves(4);
+}
+
 static void grasspass(int size)
 {
-    texturenoise.SetFractalType(FastNoiseLite::FractalType_None);
-    texturenoise.SetFractalOctaves(0);
-    texturenoise.SetFrequency(1.0f);
-    texturenoise.SetNoiseType(FastNoiseLite::NoiseType_Value);
-    texturenoise.SetDomainWarpType(FastNoiseLite::DomainWarpType_BasicGrid);
+    grassnoise(texturenoise);
 
     // Sampling every other pixel and averaging streaks the grass along the columns.
     previdx = texturenoise.GetNoise(0.0f, y, 0.0f);
@@ -198,22 +228,13 @@ static void liquidpass(int size, const gradient& stops, int tilex, int tilez)
 
 static void waterpass(int size)
 {
-    texturenoise.SetFractalType(FastNoiseLite::FractalType_PingPong);
-    texturenoise.SetFractalOctaves(2);
-    texturenoise.SetFrequency(0.22f);
-    texturenoise.SetNoiseType(FastNoiseLite::NoiseType_OpenSimplex2S);
-    texturenoise.SetFractalLacunarity(2.0f);
-    texturenoise.SetFractalGain(0.5f);
-    texturenoise.SetFractalPingPongStrength(1.339f);
-    texturenoise.SetDomainWarpType(FastNoiseLite::DomainWarpType_BasicGrid);
+    waternoise(texturenoise);
     liquidpass(size, water, 15, 15);
 }
 
 static void lavapass(int size)
 {
-    texturenoise.SetFrequency(0.1f);
-    texturenoise.SetNoiseType(FastNoiseLite::NoiseType_Perlin);
-    texturenoise.SetFractalType(FastNoiseLite::FractalType_PingPong);
+    lavanoise(texturenoise);
     liquidpass(size, lava, 14, 15);
 }
 
@@ -225,8 +246,7 @@ static void lavapass(int size)
 // later ones repaint one band each.
 static void refreshsky()
 {
-    texturenoise.SetFrequency(0.5f);
-    texturenoise.SetFractalOctaves(4);
+    skynoise(texturenoise);
     if (!paintablesky()) {
         gensky(0, 0, 0, 0);
     } else if (first) {

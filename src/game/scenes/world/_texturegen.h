@@ -33,5 +33,12 @@ void updatetextures();
 bool painttextures();
 void gensky(int startx, int startz, int width, int height);
 
+// The noise settings of each pass. The passes share one generator and run in this order,
+// each changing only some settings of those the pass before left.
+void grassnoise(FastNoiseLite& noise);
+void waternoise(FastNoiseLite& noise);
+void lavanoise(FastNoiseLite& noise);
+void skynoise(FastNoiseLite& noise);
+
 Color grasscolor(float v);                       // the grass colour of a noise value
 Color stopcolor(float n, const gradient& stops);  // water and lava: four stops from 0.1 to 0.98
