@@ -29,50 +29,41 @@ void ReportSamples(benchmark::State& state)
 // registered: the game's configurations are set up by the game's own code, on its globals.
 typedef FastNoiseLite (*Configuration)();
 
-void Sample2D(benchmark::State& state, Configuration configure)
+// The grid point (i, j) of an iteration that has drifted by drift, in each dimension.
+float At2D(const FastNoiseLite& noise, int i, int j, float drift)
+{
+    return noise.GetNoise(i * kGridStep, j * kGridStep + drift);
+}
+
+float At3D(const FastNoiseLite& noise, int i, int j, float drift)
+{
+    return noise.GetNoise(i * kGridStep, drift, j * kGridStep);
+}
+
+float At4D(const FastNoiseLite& noise, int i, int j, float drift)
+{
+    return noise.GetNoise(i * kGridStep, j * kGridStep, i * 0.5f - j * 0.25f, drift);
+}
+
+// Inlined into each Sample function below, so that the sampling is not behind a call.
+template <float (*At)(const FastNoiseLite&, int, int, float)>
+inline void Sample(benchmark::State& state, Configuration configure)
 {
     FastNoiseLite noise = configure();
     float drift = 0;
     for (auto _ : state) {
         float sum = 0;
         for (int i = 0; i < kGridSide; i++)
-            for (int j = 0; j < kGridSide; j++)
-                sum += noise.GetNoise(i * kGridStep, j * kGridStep + drift);
+            for (int j = 0; j < kGridSide; j++) sum += At(noise, i, j, drift);
         benchmark::DoNotOptimize(sum);
         drift += kDriftStep;
     }
     ReportSamples(state);
 }
 
-void Sample3D(benchmark::State& state, Configuration configure)
-{
-    FastNoiseLite noise = configure();
-    float drift = 0;
-    for (auto _ : state) {
-        float sum = 0;
-        for (int i = 0; i < kGridSide; i++)
-            for (int j = 0; j < kGridSide; j++)
-                sum += noise.GetNoise(i * kGridStep, drift, j * kGridStep);
-        benchmark::DoNotOptimize(sum);
-        drift += kDriftStep;
-    }
-    ReportSamples(state);
-}
-
-void Sample4D(benchmark::State& state, Configuration configure)
-{
-    FastNoiseLite noise = configure();
-    float drift = 0;
-    for (auto _ : state) {
-        float sum = 0;
-        for (int i = 0; i < kGridSide; i++)
-            for (int j = 0; j < kGridSide; j++)
-                sum += noise.GetNoise(i * kGridStep, j * kGridStep, i * 0.5f - j * 0.25f, drift);
-        benchmark::DoNotOptimize(sum);
-        drift += kDriftStep;
-    }
-    ReportSamples(state);
-}
+void Sample2D(benchmark::State& state, Configuration configure) { Sample<At2D>(state, configure); }
+void Sample3D(benchmark::State& state, Configuration configure) { Sample<At3D>(state, configure); }
+void Sample4D(benchmark::State& state, Configuration configure) { Sample<At4D>(state, configure); }
 
 // One octave of a noise type (fractal None), at a frequency that puts neighbouring samples
 // about a seventh of a cell apart.
