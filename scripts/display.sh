@@ -3,7 +3,9 @@
 if [ -z "${DISPLAY:-}" ]; then
     number=90
     while [ -e "/tmp/.X$number-lock" ] || [ -e "/tmp/.X11-unix/X$number" ]; do number=$((number + 1)); done
-    Xvfb ":$number" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
+    # -noreset: otherwise the server resets each time its last client leaves, and a test
+    # window opening during that reset fails to connect.
+    Xvfb ":$number" -screen 0 1920x1080x24 -nolisten tcp -noreset >/dev/null 2>&1 &
     xvfb=$!
     trap 'kill $xvfb 2>/dev/null' EXIT
     export DISPLAY=":$number"

@@ -229,6 +229,8 @@ ProgramRun runprogram(const std::vector<std::string>& argv, const std::string& c
 PrivateDisplay::PrivateDisplay()
 {
     // Xvfb picks a free display number and writes it to the pipe once it accepts clients.
+    // Without -noreset it resets whenever its last client leaves, and a client connecting
+    // during the reset is turned away.
     int ready[2];
     if (pipe(ready) != 0) throw std::runtime_error("pipe failed");
     server = fork();
@@ -239,7 +241,7 @@ PrivateDisplay::PrivateDisplay()
         dup2(devnull, STDERR_FILENO);
         std::string fd = std::to_string(ready[1]);
         execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1920x1080x24", "-nolisten", "tcp",
-               static_cast<char*>(nullptr));
+               "-noreset", static_cast<char*>(nullptr));
         _exit(127);
     }
     close(ready[1]);
